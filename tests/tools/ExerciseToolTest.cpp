@@ -1,0 +1,82 @@
+#include "exercises/ExerciseOptions.h"
+#include "exercises/ExerciseTool.h"
+#include "exercises/Json.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace numerava::tools {
+namespace {
+
+TEST(ExerciseOptions, ReadsEveryOption) {
+    const auto parsed = ParseExerciseOptions({"--area", "5", "--difficulties", "1,6", "--operations", "2",
+                                              "--mode", "4", "--part", "16", "--count", "3", "--seed", "4294967295",
+                                              "--language", "sk"});
+    ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed)) << std::get<OptionError>(parsed).Message;
+    const auto& options = std::get<ExerciseOptions>(parsed);
+    EXPECT_EQ(options.Area, 5);
+    EXPECT_EQ(options.DifficultySet, (1 << 1) | (1 << 6));
+    EXPECT_EQ(options.OperationSet, 1 << 2);
+    EXPECT_EQ(options.Mode, 4);
+    EXPECT_EQ(options.Part, 16);
+    EXPECT_EQ(options.Count, 3);
+    EXPECT_EQ(options.Seed, 4294967295u);
+    EXPECT_EQ(options.Language, 1);
+}
+
+TEST(ExerciseOptions, DefaultsToAllItemsOfTheArea) {
+    for (const auto& [area, all] : {std::pair{"1", 30}, std::pair{"5", 126}, std::pair{"6", 30}}) {
+        const auto parsed = ParseExerciseOptions({"--area", area});
+        ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed));
+        EXPECT_EQ(std::get<ExerciseOptions>(parsed).DifficultySet, all);
+        EXPECT_EQ(std::get<ExerciseOptions>(parsed).OperationSet, all);
+    }
+}
+
+TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--area", "7"},      {"--area", "0"},  {"--area", "x"},       {"--area"},
+        {"--difficulties", "5"},                {"--difficulties", ""}, {"--operations", "1,,2"},
+        {"--operations", "1,"}, {"--area", "5", "--difficulties", "7"}, {"--mode", "5"},
+        {"--part", "17"},     {"--count", "-1"}, {"--seed", "4294967296"}, {"--language", "en"},
+        {"--bogus"},          {"--png", "out"},  {"--count", "1e3"},
+    };
+    for (const auto& args : cases) {
+        const auto parsed = ParseExerciseOptions(args);
+        ASSERT_TRUE(std::holds_alternative<OptionError>(parsed)) << args[0];
+        const std::string& message = std::get<OptionError>(parsed).Message;
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(message.find('\n'), std::string::npos) << "one line: " << message;
+    }
+}
+
+TEST(ExerciseTool, WritesOneJsonObjectPerExercise) {
+    ExerciseOptions options;
+    options.DifficultySet = 1 << 4;
+    options.OperationSet = 1 << 3;
+    options.Count = 5;
+    options.Seed = 1;
+    std::ostringstream out;
+    WriteExercises(options, out);
+    std::istringstream lines(out.str());
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ++count;
+        EXPECT_TRUE(line.starts_with("{\"area\":1,\"difficulty\":4,\"operation\":3,\"question\":\"")) << line;
+        EXPECT_NE(line.find(" : "), std::string::npos) << line;
+        EXPECT_NE(line.find("\",\"suffix\":\"\",\"prompt\":\"\",\"task\":\"\",\"expected\":\""), std::string::npos);
+        EXPECT_TRUE(line.ends_with("\"}")) << line;
+    }
+    EXPECT_EQ(count, 5);
+}
+
+TEST(Json, EscapesQuotesBackslashesAndControls) {
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString("Bez limitu\r10 příkladů"), "\"Bez limitu\\r10 příkladů\"");
+    EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
+}
+
+} // namespace
+} // namespace numerava::tools

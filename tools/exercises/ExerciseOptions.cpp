@@ -1,0 +1,120 @@
+#include "exercises/ExerciseOptions.h"
+
+#include "catalogue/Selection.h"
+
+#include <charconv>
+#include <limits>
+
+namespace numerava::tools {
+
+namespace {
+
+// Reads a whole decimal number within [low, high]; nothing else in the text.
+std::optional<long long> ReadInteger(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// "1,3,4" -> the set {1,3,4}; every item must lie in 1..maxItem.
+std::optional<uint8_t> ReadItemList(const std::string& text, int maxItem) {
+    uint8_t set = 0;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        const auto item = ReadInteger(text.substr(start, comma - start), 1, maxItem);
+        if (!item) return std::nullopt;
+        set = static_cast<uint8_t>(set | ItemBit(static_cast<int>(*item)));
+        if (comma == std::string::npos) return set;
+        start = comma + 1;
+    }
+}
+
+int ItemsOfArea(int area) { return area == 5 ? 6 : 4; }
+
+} // namespace
+
+std::string ExerciseUsage() {
+    return "usage: numerava-exercises [--area 1..6] [--difficulties LIST] [--operations LIST] [--mode 1..4]\n"
+           "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk]\n"
+           "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
+           "by default all items of the area are selected. --mode 4 --part P picks the contest topic of\n"
+           "bicycle part P. Without --seed the generator is seeded from the clock.\n";
+}
+
+std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vector<std::string>& args) {
+    ExerciseOptions options;
+    std::optional<std::string> difficulties, operations;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--help" || name == "-h") {
+            options.Help = true;
+            continue;
+        }
+        if (name == "--png" || name == "--data" || name == "--markup" || name == "--wrap")
+            return OptionError{"option " + name + " is not available in this version"};
+        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",
+                                            "--part", "--count",        "--seed",       "--language"};
+        bool isKnown = false;
+        for (const char* option : known) isKnown = isKnown || name == option;
+        if (!isKnown) return OptionError{"unknown option '" + name + "' (see --help)"};
+        if (i + 1 >= args.size()) return OptionError{"option " + name + " needs a value"};
+        const std::string& value = args[++i];
+
+        const auto bad = [&](const char* expected) {
+            return OptionError{"bad value '" + value + "' for " + name + ": expected " + expected};
+        };
+        if (name == "--area") {
+            const auto area = ReadInteger(value, 1, 6);
+            if (!area) return bad("an area 1 to 6");
+            options.Area = static_cast<int>(*area);
+        } else if (name == "--difficulties") {
+            difficulties = value;
+        } else if (name == "--operations") {
+            operations = value;
+        } else if (name == "--mode") {
+            const auto mode = ReadInteger(value, 1, 4);
+            if (!mode) return bad("a mode 1 to 4");
+            options.Mode = static_cast<int>(*mode);
+        } else if (name == "--part") {
+            const auto part = ReadInteger(value, 1, 16);
+            if (!part) return bad("a bicycle part 1 to 16");
+            options.Part = static_cast<int>(*part);
+        } else if (name == "--count") {
+            const auto count = ReadInteger(value, 0, 100'000'000);
+            if (!count) return bad("a count 0 to 100000000");
+            options.Count = static_cast<long>(*count);
+        } else if (name == "--seed") {
+            const auto seed = ReadInteger(value, 0, std::numeric_limits<uint32_t>::max());
+            if (!seed) return bad("a seed 0 to 4294967295");
+            options.Seed = static_cast<uint32_t>(*seed);
+        } else if (name == "--language") {
+            if (value == "cz") options.Language = 0;
+            else if (value == "sk") options.Language = 1;
+            else return bad("cz or sk");
+        }
+    }
+
+    // Item lists are checked once the area is known, whatever the order of the options.
+    const int items = ItemsOfArea(options.Area);
+    const uint8_t all = items == 6 ? SetAllSix : SetAllFour;
+    const std::string range = "items 1 to " + std::to_string(items) + ", comma-separated";
+    const auto readSet = [&](const std::optional<std::string>& list, uint8_t& set) {
+        if (!list) {
+            set = all;
+            return true;
+        }
+        const auto parsed = ReadItemList(*list, items);
+        if (parsed) set = *parsed;
+        return parsed.has_value();
+    };
+    if (!readSet(difficulties, options.DifficultySet))
+        return OptionError{"bad value '" + *difficulties + "' for --difficulties: expected " + range};
+    if (!readSet(operations, options.OperationSet))
+        return OptionError{"bad value '" + *operations + "' for --operations: expected " + range};
+    return options;
+}
+
+} // namespace numerava::tools

@@ -1,0 +1,33 @@
+#pragma once
+// Command-line options of numerava-exercises.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace numerava::tools {
+
+struct ExerciseOptions {
+    int Area = 1;
+    uint8_t DifficultySet = 0; // 0 until parsed: all items of the area
+    uint8_t OperationSet = 0;
+    int Mode = 1;
+    int Part = 1;
+    long Count = 20;
+    std::optional<uint32_t> Seed; // absent: seeded from the clock like the drill
+    uint16_t Language = 0;
+    bool Help = false;
+};
+
+// What went wrong with the arguments, as one line for the user.
+struct OptionError {
+    std::string Message;
+};
+
+std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vector<std::string>& args);
+
+std::string ExerciseUsage();
+
+} // namespace numerava::tools
