@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace numerava::tools {
@@ -40,7 +42,13 @@ TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
         {"--difficulties", "5"},                {"--difficulties", ""}, {"--operations", "1,,2"},
         {"--operations", "1,"}, {"--area", "5", "--difficulties", "7"}, {"--mode", "5"},
         {"--part", "17"},     {"--count", "-1"}, {"--seed", "4294967296"}, {"--language", "en"},
-        {"--bogus"},          {"--png", "out"},  {"--count", "1e3"},
+        {"--bogus"},          {"--data", "problems.txt"}, {"--count", "1e3"},
+        // Pictures: --png needs a name, --markup needs --png, --wrap needs --markup and a size.
+        {"--png"}, {"--png", ""}, {"--markup", "/<1><2>"}, {"--wrap", "100x50", "--png", "a.png"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "0x50"}, {"--markup", "a", "--png", "a.png", "--wrap", "100x"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "x50"}, {"--markup", "a", "--png", "a.png", "--wrap", "100*50"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "100x50x2"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "10001x50"},
     };
     for (const auto& args : cases) {
         const auto parsed = ParseExerciseOptions(args);
@@ -49,6 +57,48 @@ TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
         EXPECT_FALSE(message.empty());
         EXPECT_EQ(message.find('\n'), std::string::npos) << "one line: " << message;
     }
+}
+
+TEST(ExerciseOptions, ReadsPictureOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<std::string> png, markup;
+        std::optional<ExerciseOptions::WrapSize> wrap;
+    };
+    const Case cases[] = {
+        {{"--count", "3", "--png", "pictures"}, "pictures", std::nullopt, std::nullopt},
+        {{"--markup", "/<1><2> h", "--png", "half.png"}, "half.png", "/<1><2> h", std::nullopt},
+        {{"--wrap", "593x125", "--png", "text.png", "--markup", "a b c"}, "text.png", "a b c",
+         ExerciseOptions::WrapSize{593, 125}},
+        {{"--markup", "", "--png", "empty.png"}, "empty.png", "", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseExerciseOptions(c.args);
+        ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed)) << std::get<OptionError>(parsed).Message;
+        const auto& options = std::get<ExerciseOptions>(parsed);
+        EXPECT_EQ(options.Png, c.png);
+        EXPECT_EQ(options.Markup, c.markup);
+        EXPECT_EQ(options.Wrap, c.wrap);
+    }
+}
+
+TEST(ExerciseTool, ObserverSeesEachExerciseAndCanStopTheRun) {
+    ExerciseOptions options;
+    options.DifficultySet = 1 << 1;
+    options.OperationSet = 1 << 4;
+    options.Count = 5;
+    options.Seed = 3;
+    std::ostringstream out;
+    std::vector<long> numbers;
+    const std::string error = WriteExercises(options, out, [&](long number, const TExercise& exercise) {
+        numbers.push_back(number);
+        EXPECT_NE(out.str().find(JsonString(exercise.Question)), std::string::npos) << "line written first";
+        return number == 3 ? std::string("cannot write '00003.png'") : std::string();
+    });
+    EXPECT_EQ(error, "cannot write '00003.png'");
+    EXPECT_EQ(numbers, (std::vector<long>{1, 2, 3}));
+    const std::string lines = out.str();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
 }
 
 TEST(ExerciseTool, WritesOneJsonObjectPerExercise) {

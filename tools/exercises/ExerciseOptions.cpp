@@ -32,16 +32,33 @@ std::optional<uint8_t> ReadItemList(const std::string& text, int maxItem) {
     }
 }
 
+// The largest picture side --wrap accepts, in pixels.
+constexpr int MaxPictureSide = 10'000;
+
+// "600x120" -> {600, 120}.
+std::optional<ExerciseOptions::WrapSize> ReadWrapSize(const std::string& text) {
+    const size_t cross = text.find('x');
+    if (cross == std::string::npos) return std::nullopt;
+    const auto width = ReadInteger(text.substr(0, cross), 1, MaxPictureSide);
+    const auto height = ReadInteger(text.substr(cross + 1), 1, MaxPictureSide);
+    if (!width || !height) return std::nullopt;
+    return ExerciseOptions::WrapSize{static_cast<int>(*width), static_cast<int>(*height)};
+}
+
 int ItemsOfArea(int area) { return area == 5 ? 6 : 4; }
 
 } // namespace
 
 std::string ExerciseUsage() {
     return "usage: numerava-exercises [--area 1..6] [--difficulties LIST] [--operations LIST] [--mode 1..4]\n"
-           "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk]\n"
+           "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk] [--png DIR]\n"
+           "       numerava-exercises --markup TEXT [--wrap WIDTHxHEIGHT] --png FILE\n"
            "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
            "by default all items of the area are selected. --mode 4 --part P picks the contest topic of\n"
-           "bicycle part P. Without --seed the generator is seeded from the clock.\n";
+           "bicycle part P. Without --seed the generator is seeded from the clock.\n"
+           "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, ...\n"
+           "--markup draws one mark-up text into the PNG file FILE: on one line in the drill's exercise\n"
+           "font, or with --wrap word-wrapped into a picture of that size in the word-problem font.\n";
 }
 
 std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vector<std::string>& args) {
@@ -53,17 +70,17 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
             options.Help = true;
             continue;
         }
-        if (name == "--png" || name == "--data" || name == "--markup" || name == "--wrap")
-            return OptionError{"option " + name + " is not available in this version"};
-        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",
-                                            "--part", "--count",        "--seed",       "--language"};
+        if (name == "--data") return OptionError{"option " + name + " is not available in this version"};
+        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",  "--part",
+                                            "--count", "--seed",        "--language",   "--png",   "--markup",
+                                            "--wrap"};
         bool isKnown = false;
         for (const char* option : known) isKnown = isKnown || name == option;
         if (!isKnown) return OptionError{"unknown option '" + name + "' (see --help)"};
         if (i + 1 >= args.size()) return OptionError{"option " + name + " needs a value"};
         const std::string& value = args[++i];
 
-        const auto bad = [&](const char* expected) {
+        const auto bad = [&](const std::string& expected) {
             return OptionError{"bad value '" + value + "' for " + name + ": expected " + expected};
         };
         if (name == "--area") {
@@ -94,8 +111,19 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
             if (value == "cz") options.Language = 0;
             else if (value == "sk") options.Language = 1;
             else return bad("cz or sk");
+        } else if (name == "--png") {
+            if (value.empty()) return bad("a directory or file name");
+            options.Png = value;
+        } else if (name == "--markup") {
+            options.Markup = value;
+        } else if (name == "--wrap") {
+            const auto wrap = ReadWrapSize(value);
+            if (!wrap) return bad("WIDTHxHEIGHT, each 1 to " + std::to_string(MaxPictureSide));
+            options.Wrap = *wrap;
         }
     }
+    if (options.Wrap && !options.Markup) return OptionError{"option --wrap needs --markup"};
+    if (options.Markup && !options.Png) return OptionError{"option --markup needs --png FILE"};
 
     // Item lists are checked once the area is known, whatever the order of the options.
     const int items = ItemsOfArea(options.Area);

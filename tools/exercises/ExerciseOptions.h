@@ -19,6 +19,17 @@ struct ExerciseOptions {
     std::optional<uint32_t> Seed; // absent: seeded from the clock like the drill
     uint16_t Language = 0;
     bool Help = false;
+    // --png: the directory of the exercise pictures, or with --markup the one picture file.
+    std::optional<std::string> Png;
+    // --markup: draw this mark-up instead of generating exercises.
+    std::optional<std::string> Markup;
+    // --wrap WIDTHxHEIGHT: word-wrap the mark-up into a picture of this size.
+    struct WrapSize {
+        int Width = 0;
+        int Height = 0;
+        friend bool operator==(const WrapSize&, const WrapSize&) = default;
+    };
+    std::optional<WrapSize> Wrap;
 };
 
 // What went wrong with the arguments, as one line for the user.

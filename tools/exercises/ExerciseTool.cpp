@@ -21,7 +21,7 @@ std::string ExerciseJson(int area, const TExercise& exercise, const std::string&
     return line;
 }
 
-void WriteExercises(const ExerciseOptions& options, std::ostream& out) {
+std::string WriteExercises(const ExerciseOptions& options, std::ostream& out, const ExerciseObserver& observer) {
     Language = options.Language;
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     SeedRandom(options.Seed.value_or(static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count())));
@@ -35,7 +35,12 @@ void WriteExercises(const ExerciseOptions& options, std::ostream& out) {
     for (long i = 0; i < options.Count; ++i) {
         const TExercise exercise = generator.Generate();
         out << ExerciseJson(options.Area, exercise, generator.TaskText) << '\n';
+        if (observer) {
+            std::string error = observer(i + 1, exercise);
+            if (!error.empty()) return error;
+        }
     }
+    return {};
 }
 
 } // namespace numerava::tools

@@ -1,8 +1,27 @@
-// numerava-exercises: prints generated exercises as JSON lines (see --help).
+// numerava-exercises: prints generated exercises as JSON lines, and draws them (see --help).
 
+#include "exercises/ExercisePictures.h"
 #include "exercises/ExerciseTool.h"
 
+#include <QGuiApplication>
+
 #include <iostream>
+#include <memory>
+
+namespace {
+
+// Drawing needs a QGuiApplication; without a display the offscreen platform serves.
+std::unique_ptr<QGuiApplication> StartGui(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "numerava-exercises: " << message << '\n';
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace numerava::tools;
@@ -17,8 +36,26 @@ int main(int argc, char** argv) {
         std::cout << ExerciseUsage();
         return 0;
     }
+
+    std::unique_ptr<QGuiApplication> gui;
+    if (options.Png) gui = StartGui(argc, argv);
+
+    if (options.Markup) {
+        const std::string error =
+            WritePicture(RenderMarkupPicture(*options.Markup, options.Wrap), QString::fromStdString(*options.Png));
+        return error.empty() ? 0 : Fail(error);
+    }
+
+    ExerciseObserver drawExercise;
+    if (options.Png) {
+        if (const std::string error = MakePictureDirectory(*options.Png); !error.empty()) return Fail(error);
+        drawExercise = [&](long number, const numerava::TExercise& exercise) {
+            return WritePicture(RenderExerciseLine(exercise), ExercisePictureName(*options.Png, number));
+        };
+    }
     std::ios::sync_with_stdio(false);
-    WriteExercises(options, std::cout);
+    const std::string error = WriteExercises(options, std::cout, drawExercise);
     std::cout.flush();
+    if (!error.empty()) return Fail(error);
     return std::cout ? 0 : 1;
 }

@@ -1,0 +1,26 @@
+#pragma once
+// The desktop services the program asks of its system: the millisecond clock, the system language
+// as a Windows language identifier, the display's colour depth and the web browser.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace numerava {
+
+// Milliseconds since an arbitrary start, wrapping like a 32-bit tick count. Tests replace the source.
+uint32_t TickCount();
+void SetTickSource(std::function<uint32_t()> source); // an empty function restores the real clock
+
+// The system's default language as a Windows language identifier: 1051 Slovak, 1029 Czech,
+// 1033 English, other languages their primary identifier.
+uint16_t SystemDefaultLangId();
+
+// Bits per pixel of the primary screen (needs a QGuiApplication); 32 when no screen is known.
+int DisplayColorDepth();
+
+// Opens the address in the default browser (no shell involved). False when that failed.
+bool OpenWebAddress(const QString& address);
+
+} // namespace numerava

@@ -1,0 +1,81 @@
+#include "platform/Picture.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <span>
+
+namespace numerava {
+
+QString LocalPath(std::string_view programPath) {
+    QString path = QString::fromUtf8(programPath.data(), static_cast<qsizetype>(programPath.size()));
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+TPicture TPicture::FromImage(QImage image) {
+    TPicture picture;
+    picture.image_ = std::move(image);
+    return picture;
+}
+
+bool TPicture::LoadFromFile(std::string_view programPath, QString* error) {
+    const QString path = LocalPath(programPath);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *this = TPicture{};
+        if (error) *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return LoadFromData(file.readAll(), error);
+}
+
+bool TPicture::LoadFromData(const QByteArray& data, QString* error) {
+    const bool transparent = transparent_;
+    *this = TPicture{};
+    transparent_ = transparent;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.constData()),
+                                         static_cast<size_t>(data.size()));
+    if (auto metafile = TMetafile::Parse(bytes)) {
+        metafile_ = std::move(*metafile);
+        return true;
+    }
+    QImage image;
+    if (!image.loadFromData(data)) {
+        if (error) *error = QStringLiteral("not a picture Numerava can read");
+        return false;
+    }
+    image_ = std::move(image);
+    SetTransparent(transparent_);
+    return true;
+}
+
+void TPicture::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    transparentImage_ = QImage();
+    if (!transparent || image_.isNull()) return;
+    QImage masked = image_.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = masked.pixel(0, masked.height() - 1);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x)
+            if (line[x] == key) line[x] = qRgba(0, 0, 0, 0);
+    }
+    transparentImage_ = std::move(masked);
+}
+
+QSize TPicture::Size() const {
+    if (!image_.isNull()) return image_.size();
+    if (metafile_) return metafile_->NaturalSize();
+    return {};
+}
+
+void TPicture::Draw(QPainter& painter, const QRect& target) const {
+    if (!image_.isNull()) {
+        painter.drawImage(target, transparent_ ? transparentImage_ : image_);
+    } else if (metafile_) {
+        metafile_->Play(painter, QRectF(target));
+    }
+}
+
+} // namespace numerava

@@ -1,0 +1,47 @@
+#pragma once
+// A picture as the screens hold it: a bitmap (BMP, JPEG, PNG through Qt's readers) or a metafile
+// (WMF, EMF through our reader), drawn stretched into a rectangle.
+
+#include "platform/Metafile.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numerava {
+
+// The program's texts write paths as "Graphics\50.bmp" (or "Graphics/kolo01.jpg"), relative to
+// the program's folder; this turns one into a path for the file system.
+QString LocalPath(std::string_view programPath);
+
+class TPicture {
+public:
+    TPicture() = default;
+    static TPicture FromImage(QImage image);
+
+    // Loads a picture file by the program's path. On failure the picture is left empty and
+    // `error` (when given) says why, in English for the log; screens show their own message.
+    bool LoadFromFile(std::string_view programPath, QString* error = nullptr);
+    bool LoadFromData(const QByteArray& data, QString* error = nullptr);
+
+    bool IsEmpty() const { return image_.isNull() && !metafile_; }
+    bool HoldsBitmap() const { return !image_.isNull(); }
+    // A transparent bitmap leaves out every pixel of the colour of its bottom-left pixel.
+    void SetTransparent(bool transparent);
+    bool Transparent() const { return transparent_; }
+    QSize Size() const;
+
+    void Draw(QPainter& painter, const QRect& target) const;
+
+private:
+    QImage image_;
+    QImage transparentImage_;
+    std::optional<TMetafile> metafile_;
+    bool transparent_ = false;
+};
+
+} // namespace numerava

@@ -1,0 +1,84 @@
+#include "screens/ScreenBuild.h"
+
+#include "controls/ControlFont.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace numerava {
+
+void SetBackground(QWidget* widget, QColor color) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                            int fontPixels) {
+    auto* button = new TNumeravaButton(parent);
+    button->setGeometry(geometry);
+    button->SetColor(color);
+    button->SetPushedColor(pushedColor);
+    button->SetFont(ControlFont("Tahoma", fontPixels, true));
+    button->SetPushedFont(ControlFont("Tahoma", 19, true));
+    button->SetPushedFontColor(Qt::white);
+    button->SetGrayTextColor(Qt::gray);
+    button->SetCaption(caption);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
+                                QColor shadowColor, int shadowOffset, bool bold) {
+    auto* label = new TNumeravaLabel(parent);
+    label->setGeometry(geometry);
+    label->SetFont(ControlFont("Tahoma", fontPixels, bold));
+    label->SetFontColor(color);
+    label->SetShadowColor(shadowColor);
+    label->SetShadowOffset(shadowOffset);
+    label->SetCaption(caption);
+    return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold, QColor color) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ControlFont("Tahoma", fontPixels, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+bool TImage::Load(std::string_view path) {
+    const bool loaded = picture_.LoadFromFile(path);
+    update();
+    return loaded;
+}
+
+void TImage::SetPicture(TPicture picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    picture_.Draw(painter, rect());
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit OnClick();
+    QWidget::mousePressEvent(event);
+}
+
+TImage* MakeImage(QWidget* parent, QRect geometry, std::string_view path) {
+    auto* image = new TImage(parent);
+    image->setGeometry(geometry);
+    image->Load(path);
+    return image;
+}
+
+} // namespace numerava

@@ -1,0 +1,58 @@
+#pragma once
+// Small helpers the screens use to build their controls from the layout tables.
+
+#include "controls/NumeravaButton.h"
+#include "controls/NumeravaLabel.h"
+#include "platform/Picture.h"
+
+#include <QLabel>
+#include <QRect>
+
+namespace numerava {
+
+inline const QColor Orange(255, 170, 17);
+inline const QColor Navy(0, 0, 128);
+inline const QColor ClGreen(0, 128, 0);
+inline const QColor Lime(0, 255, 0);
+inline const QColor Maroon(128, 0, 0);
+inline const QColor ButtonYellow(227, 232, 47);
+
+void SetBackground(QWidget* widget, QColor color);
+
+// A push button with the house look: Tahoma bold captions, white pushed font.
+TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                            int fontPixels = 19);
+
+TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
+                                QColor shadowColor, int shadowOffset, bool bold = true);
+
+// A plain label at a position, sized to its text.
+QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold,
+                  QColor color = Qt::black);
+
+// An image control: a picture (bitmap or metafile) drawn stretched over the control; clickable.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr) : QWidget(parent) {}
+    // Loads by the program's path ("Graphics\\soutez.jpg") or a resource path (":/flag_cz.jpg").
+    bool Load(std::string_view path);
+    void SetPicture(TPicture picture);
+    const TPicture& Picture() const { return picture_; }
+
+signals:
+    void OnClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TPicture picture_;
+};
+
+TImage* MakeImage(QWidget* parent, QRect geometry, std::string_view path);
+
+inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace numerava

@@ -1,0 +1,205 @@
+#include "shell/FormsMain.h"
+
+#include "core/Language.h"
+#include "platform/Desktop.h"
+#include "controls/NumeravaButton.h"
+#include "shell/FormsCloseQuery.h"
+#include "shell/Shape.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace numerava {
+
+bool AreaSixHintPending = false;
+
+namespace {
+
+const QColor Green(0, 128, 0);
+
+// The posted screen switch carries the new frame.
+class TShowFrameEvent : public QEvent {
+public:
+    explicit TShowFrameEvent(TFrame* frame)
+        : QEvent(static_cast<QEvent::Type>(TfrmMain::ShowFrameEvent)), frame_(frame) {}
+    TFrame* Frame() const { return frame_; }
+
+private:
+    QPointer<TFrame> frame_;
+};
+
+constexpr const char* MoneyFiles[] = {"Graphics\\50.bmp", "Graphics\\20.bmp", "Graphics\\10.bmp", "Graphics\\5.bmp",
+                                      "Graphics\\2.bmp"};
+
+} // namespace
+
+TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
+    : welcome_(std::move(welcome)), pnlFrames_(new QWidget(this)), shpOuter_(new TShape(this)),
+      shpInner_(new TShape(this)) {
+    setWindowTitle(QStringLiteral("Numerava"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAutoFillBackground(false);
+    resize(745, 549);
+
+    shpOuter_->SetBrushColor(Qt::yellow);
+    shpOuter_->SetPen(Qt::red, 4);
+    shpInner_->SetBrushColor(QColor(128, 0, 0));
+    shpInner_->SetPen(Qt::black, 10, false);
+    shpOuter_->hide();
+    shpInner_->hide();
+    pnlFrames_->raise();
+
+    // Start-up: the program's folder is the current one, so that "Graphics\..." is found beside it.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    ColorDepth = DisplayColorDepth();
+    ChooseLanguageAtStart(SystemDefaultLangId());
+    AreaSixHintPending = true;
+    LearnResults.clear();
+    LoadMoney();
+    SelectArea(1);
+    SetMode(1);
+
+    // The window sees every key before the focused control.
+    qApp->installEventFilter(this);
+}
+
+TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+
+void TfrmMain::Start() {
+    ShowFrame(NewWelcome());
+    if (!missingPictures_.isEmpty()) QTimer::singleShot(0, this, &TfrmMain::ReportMissingPictures);
+}
+
+void TfrmMain::LoadMoney() {
+    money_.clear();
+    for (const char* file : MoneyFiles) {
+        QImage image(LocalPath(file));
+        if (image.isNull()) missingPictures_ << LocalPath(file);
+        money_.push_back(std::move(image));
+    }
+}
+
+void TfrmMain::ReportMissingPictures() {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Numerava"),
+                    QString::fromUtf8(ByLanguage("Chybí obrázky programu (program poběží bez nich):",
+                                                 "Chýbajú obrázky programu (program pobeží bez nich):")) +
+                        QStringLiteral("\n") + missingPictures_.join(QLatin1Char('\n')),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TfrmMain::ShowFrame(TFrame* frame) { QCoreApplication::postEvent(this, new TShowFrameEvent(frame)); }
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(ShowFrameEvent)) {
+        HandleShowFrame(static_cast<TShowFrameEvent*>(event)->Frame());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMain::HandleShowFrame(TFrame* frame) {
+    if (frame == nullptr || frame == currentFrame_) return;
+    // Posted, so the handler that asked for the switch has returned: the old frame can go now.
+    delete currentFrame_;
+    currentFrame_ = frame;
+    frame->setParent(pnlFrames_);
+    frame->move(0, 0);
+    frame->show();
+    LayOutFrame();
+    frame->setFocus();
+}
+
+void TfrmMain::LayOutFrame() {
+    if (!currentFrame_) return;
+    pnlFrames_->resize(currentFrame_->size());
+    // Centred; a frame larger than the window gets negative offsets, truncated toward zero.
+    const int left = (width() - pnlFrames_->width()) / 2;
+    const int top = (height() - pnlFrames_->height()) / 2;
+    pnlFrames_->move(left, top);
+    const QRect border(left - 8, top - 8, pnlFrames_->width() + 16, pnlFrames_->height() + 16);
+    shpOuter_->setGeometry(border);
+    shpInner_->setGeometry(border);
+    shpOuter_->show();
+    shpInner_->show();
+    shpOuter_->raise();
+    shpInner_->raise();
+    pnlFrames_->raise();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutFrame();
+}
+
+void TfrmMain::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Green);
+}
+
+void TfrmMain::SelectArea(int area) {
+    if (area == Area) return;
+    Area = area;
+    DifficultySet = 0;
+    OperationSet = 0;
+    Mode = 1;
+}
+
+void TfrmMain::PutResult(int index, TNVLearnResults row) {
+    if (index == -1) LearnResults.push_back(std::move(row));
+    else LearnResults.at(static_cast<size_t>(index)) = std::move(row);
+}
+
+bool TfrmMain::AskQuit() {
+    TfrmCloseQuery query(this);
+    return query.exec() == TfrmCloseQuery::ResultYes;
+}
+
+void TfrmMain::AskAbort() {
+    TfrmCloseQuery query(this);
+    query.nvbtnYes()->SetColor(Qt::yellow);
+    query.SetQuestion(QString::fromUtf8(ByLanguage("Opravdu chceš přerušit počítání?", "Naozaj chceš prerušiť počítanie?")));
+    if (query.exec() == TfrmCloseQuery::ResultYes) ShowFrame(NewWelcome());
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false; // the modal questions handle their own keys
+    // A key an ignoring child passes on to its parent arrives here again: route it once.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event == lastKeyEvent_ && key->timestamp() == lastKeyTime_ && lastKeyTarget_ && widget != lastKeyTarget_ &&
+        widget->isAncestorOf(lastKeyTarget_))
+        return false;
+    lastKeyEvent_ = event;
+    lastKeyTime_ = key->timestamp();
+    lastKeyTarget_ = widget;
+
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (currentFrame_) currentFrame_->EnterPressed();
+        return false; // the focused control still gets Enter
+    }
+    if (key->key() == Qt::Key_Escape && currentFrame_ && currentFrame_->AbortOnEscape()) {
+        QTimer::singleShot(0, this, &TfrmMain::AskAbort);
+        return true;
+    }
+    return false;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (closing_ || !AskQuit()) {
+        event->setAccepted(closing_);
+        return;
+    }
+    closing_ = true;
+    event->accept();
+}
+
+} // namespace numerava
