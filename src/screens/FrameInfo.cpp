@@ -37,6 +37,7 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
     SetBackground(this, Orange);
 
     title_ = MakeShadowLabel(this, {101, -3, 287, 36}, Utf8("Co NUMERAVA umí?"), 29, Navy, Qt::white, 1);
+    title_->SetAutoSize(true); // the Slovak title is longer than the design width
     for (int row = 0; row < 6; ++row) {
         const int top = RowTops[row];
         MakeLabel(this, {16, top}, QStringLiteral("NU%1").arg(row + 1), 19, true);
