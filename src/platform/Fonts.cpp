@@ -110,7 +110,9 @@ bool TFontRegistry::Register() {
 
 QString TFontRegistry::Family(std::string_view faceName) {
     Register();
-    if (faceName == "Tahoma") return tahomaFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : tahomaFamily_;
+    // MS Sans Serif ships only as a bitmap face (13, 16, 20 px); Tahoma is its scalable successor.
+    if (faceName == "Tahoma" || faceName == "MS Sans Serif")
+        return tahomaFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : tahomaFamily_;
     // Without the symbol face, "~" arguments show their plain letters: "p" stays a Latin p, not π.
     if (faceName == "Symbol") return symbolFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : symbolFamily_;
     return QString::fromUtf8(faceName.data(), static_cast<qsizetype>(faceName.size()));

@@ -55,16 +55,16 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
     czechFlag_ = MakeImage(this, {542, 76, 40, 24}, ":/flag_cz.jpg");
     slovakFlag_ = MakeImage(this, {592, 75, 40, 25}, ":/flag_sk.jpg");
     for (TImage* flag : {czechFlag_, slovakFlag_}) flag->setCursor(Qt::PointingHandCursor);
-    MakeLabel(this, {550, 58}, QStringLiteral("Vyber jazyk"), 11, true);
+    MakeLabel(this, {550, 58}, QStringLiteral("Vyber jazyk"), 11, true, Qt::black, "MS Sans Serif");
     MakeImage(this, {8, 183, 417, 228}, ":/title.png");
-    MakeLabel(this, {356, 187}, QStringLiteral("1.9.2023"), 16, true);
+    MakeLabel(this, {356, 187}, QStringLiteral("1.9.2023"), 16, true, Qt::black, "MS Sans Serif");
 
     categoriesButton_ = MakeButton(this, {8, 131, 209, 47}, Lime, Lime, QString());
     helpButton_ = MakeButton(this, {224, 131, 205, 47}, Lime, Lime, Utf8("Jak a čím začít?"));
 
     groupBox_ = new QGroupBox(Utf8("Nastavení učiva"), this);
     groupBox_->setGeometry(434, 122, 212, 343);
-    groupBox_->setFont(ControlFont("Tahoma", 16, true));
+    groupBox_->setFont(ControlFont("MS Sans Serif", 16, true));
     auto* choose = new QWidget(groupBox_);
     choose->setGeometry(6, 22, 201, 318);
     SetBackground(choose, ChooseBlue);

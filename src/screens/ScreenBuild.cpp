@@ -41,9 +41,10 @@ TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& 
     return label;
 }
 
-QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold, QColor color) {
+QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold, QColor color,
+                  std::string_view face) {
     auto* label = new QLabel(text, parent);
-    label->setFont(ControlFont("Tahoma", fontPixels, bold));
+    label->setFont(ControlFont(face, fontPixels, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);

@@ -26,9 +26,9 @@ TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColo
 TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
                                 QColor shadowColor, int shadowOffset, bool bold = true);
 
-// A plain label at a position, sized to its text.
+// A plain label at a position, sized to its text (Tahoma unless another face is named).
 QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold,
-                  QColor color = Qt::black);
+                  QColor color = Qt::black, std::string_view face = "Tahoma");
 
 // An image control: a picture (bitmap or metafile) drawn stretched over the control; clickable.
 class TImage : public QWidget {
