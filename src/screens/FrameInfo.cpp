@@ -1,7 +1,7 @@
 #include "screens/FrameInfo.h"
 
 #include "core/Language.h"
-#include "screens/ScreenBuild.h"
+#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 

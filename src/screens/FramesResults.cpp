@@ -2,7 +2,7 @@
 
 #include "controls/ControlFont.h"
 #include "core/Language.h"
-#include "screens/ScreenBuild.h"
+#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 #include <QHeaderView>

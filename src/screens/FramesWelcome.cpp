@@ -8,7 +8,8 @@
 #include "platform/Desktop.h"
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
-#include "screens/ScreenBuild.h"
+#include "screens/FramesSettings.h"
+#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 #include <QGroupBox>
@@ -80,7 +81,10 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
         button->SetPictureHeight(layout.picture.height());
         button->SetPictureTransparent(area == 1);
         button->LoadPicture(AreaPicture(area));
-        connect(button, &TNumeravaButton::OnClick, this, [this, area] { Main().SelectArea(area); });
+        connect(button, &TNumeravaButton::OnClick, this, [this, area] {
+            Main().SelectArea(area);
+            Main().ShowFrame(new TfrmSettings(Main()));
+        });
         areaButtons_[static_cast<size_t>(area - 1)] = button;
     }
 

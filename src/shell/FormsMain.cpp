@@ -24,11 +24,17 @@ namespace {
 
 const QColor Green(0, 128, 0);
 
-// The posted screen switch carries the new frame.
+// The posted screen switch carries the new frame. A switch that is never delivered (the window went
+// first) deletes its frame, which nothing else owns yet.
 class TShowFrameEvent : public QEvent {
 public:
     explicit TShowFrameEvent(TFrame* frame)
         : QEvent(static_cast<QEvent::Type>(TfrmMain::ShowFrameEvent)), frame_(frame) {}
+    ~TShowFrameEvent() override {
+        if (frame_ && frame_->parent() == nullptr) delete frame_;
+    }
+    TShowFrameEvent(const TShowFrameEvent&) = delete;
+    TShowFrameEvent& operator=(const TShowFrameEvent&) = delete;
     TFrame* Frame() const { return frame_; }
 
 private:

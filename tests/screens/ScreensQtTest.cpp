@@ -8,7 +8,7 @@
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
 #include "screens/FramesWelcome.h"
-#include "screens/ScreenBuild.h"
+#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 #include <QApplication>

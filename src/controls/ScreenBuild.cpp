@@ -1,4 +1,4 @@
-#include "screens/ScreenBuild.h"
+#include "controls/ScreenBuild.h"
 
 #include "controls/ControlFont.h"
 
@@ -14,9 +14,8 @@ void SetBackground(QWidget* widget, QColor color) {
     widget->setPalette(palette);
 }
 
-TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                            int fontPixels) {
-    auto* button = new TNumeravaButton(parent);
+void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                 int fontPixels) {
     button->setGeometry(geometry);
     button->SetColor(color);
     button->SetPushedColor(pushedColor);
@@ -26,7 +25,11 @@ TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColo
     button->SetGrayTextColor(Qt::gray);
     button->SetCaption(caption);
     button->setCursor(Qt::PointingHandCursor);
-    return button;
+}
+
+TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                            int fontPixels) {
+    return MakeStyledButton<TNumeravaButton>(parent, geometry, color, pushedColor, caption, fontPixels);
 }
 
 TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
@@ -64,10 +67,21 @@ void TImage::SetPicture(TPicture picture) {
     update();
 }
 
+void TImage::SetProportional(bool proportional) {
+    proportional_ = proportional;
+    update();
+}
+
 void TImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    picture_.Draw(painter, rect());
+    QRect target = rect();
+    const QSize size = picture_.Size();
+    if (proportional_ && !size.isEmpty()) {
+        target.setSize(size.scaled(target.size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+    }
+    picture_.Draw(painter, target);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers the screens use to build their controls from the layout tables.
+// Small helpers the screens use to build their controls from the layout tables, and the image control.
 
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
@@ -18,6 +18,19 @@ inline const QColor Maroon(128, 0, 0);
 inline const QColor ButtonYellow(227, 232, 47);
 
 void SetBackground(QWidget* widget, QColor color);
+
+// Gives any of the house buttons (push, radio, check) its look and place: Tahoma bold captions,
+// white 19-pixel pushed font, grey disabled text.
+void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                 int fontPixels = 19);
+
+template <typename Button>
+Button* MakeStyledButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
+                         int fontPixels = 19) {
+    auto* button = new Button(parent);
+    StyleButton(button, geometry, color, pushedColor, caption, fontPixels);
+    return button;
+}
 
 // A push button with the house look: Tahoma bold captions, white pushed font.
 TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
@@ -39,6 +52,8 @@ public:
     bool Load(std::string_view path);
     void SetPicture(TPicture picture);
     const TPicture& Picture() const { return picture_; }
+    // Keeps the picture's proportions, centred in the control, instead of filling it.
+    void SetProportional(bool proportional);
 
 signals:
     void OnClick();
@@ -49,6 +64,7 @@ protected:
 
 private:
     TPicture picture_;
+    bool proportional_ = false;
 };
 
 TImage* MakeImage(QWidget* parent, QRect geometry, std::string_view path);

@@ -1,0 +1,147 @@
+// The drill screen driven by key presses and timer ticks, from creation to the screen that follows.
+
+#include "controls/NumeravaButton.h"
+#include "controls/NumeravaEdit.h"
+#include "core/FixedNumber.h"
+#include "core/Language.h"
+#include "engine/FramesEndEngine.h"
+#include "engine/FramesEngine.h"
+#include "platform/Fonts.h"
+#include "shell/FormsMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace numerava;
+
+namespace {
+
+class TWelcome : public TFrame {
+public:
+    explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
+};
+
+TFrame* NewWelcome(TfrmMain& main) {
+    return new TWelcome(main);
+}
+
+void SelectPractice(TfrmMain& main, int mode) {
+    main.SetMode(mode);
+    main.Area = 1;
+    main.SetDifficultySet(SetAllFour);
+    main.SetOperationSet(SetAllFour);
+    main.ColorDepth = 32;
+}
+
+// Ticks the drill timer while it runs, at most `limit` times.
+void TickWhileRunning(TfrmEngine& engine, int limit) {
+    for (int i = 0; i < limit && engine.tmrEngine.isActive(); ++i)
+        engine.tmrEngineTimer();
+}
+
+void Type(TfrmEngine& engine, const QString& text) {
+    QTest::keyClicks(engine.AnswerEdit(), text);
+    QTest::keyClick(engine.AnswerEdit(), Qt::Key_Return);
+}
+
+QString ExpectedText(const TfrmEngine& engine) {
+    return QString::fromStdString(FormatNumber(engine.Model().Expected()));
+}
+
+// Answers the next modal question with a key as soon as it is shown.
+void AnswerNextQuestion(Qt::Key key) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, key] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            QTest::keyClick(modal, key);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class EngineQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Q_INIT_RESOURCE(numerava);
+        RegisterFonts();
+        Language = LanguageCzech;
+    }
+
+    void wholePracticeDrillEndsAtTheSummary() {
+        TfrmMain main(NewWelcome);
+        SelectPractice(main, ModeSmallPractice);
+        main.show();
+        auto* engine = new TfrmEngine(main);
+        main.ShowFrame(engine);
+        QCoreApplication::processEvents();
+        QCOMPARE(main.CurrentFrame(), engine);
+        QCOMPARE(engine->tmrEngine.interval(), 230);
+        QVERIFY(engine->tmrEngine.isActive());
+        engine->Timer1Timer();
+        QVERIFY(engine->btnAbort()->isEnabled());
+
+        // Enter on an empty field: only the notice.
+        QTest::keyClick(engine->AnswerEdit(), Qt::Key_Return);
+        QVERIFY(engine->lblNAN()->isVisible());
+        QCOMPARE(engine->lblNAN()->text(), QString::fromUtf8("Toto není číslo!!"));
+
+        // A wrong answer waits; Enter (routed by the main window) acknowledges it.
+        TickWhileRunning(*engine, 5);
+        QCOMPARE(engine->ggeTimer()->value(), 95);
+        QVERIFY(!engine->lblNAN()->isVisible());
+        const QString expected = ExpectedText(*engine);
+        Type(*engine, expected + QStringLiteral("1"));
+        QVERIFY(engine->pnlResult()->isVisible());
+        QVERIFY(engine->btnRemember()->isVisible());
+        QVERIFY(!engine->tmrEngine.isActive());
+        QCOMPARE(engine->AnswerEdit()->Text(), expected);
+        QCOMPARE(main.ContestMistakes, 1);
+        QTest::keyClick(engine->AnswerEdit(), Qt::Key_Return);
+        QVERIFY(!engine->btnRemember()->isVisible());
+        QVERIFY(engine->tmrEngine.isActive());
+        engine->tmrEngineTimer();
+        QCOMPARE(engine->Model().ExerciseNumber(), 2);
+        QVERIFY(!engine->pnlResult()->isVisible());
+        QCOMPARE(engine->ggeTimer()->value(), 100);
+
+        // Ten instant answers reach 100 points.
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(main.CurrentFrame(), engine);
+            Type(*engine, ExpectedText(*engine));
+            QVERIFY(engine->pnlResult()->isVisible());
+            TickWhileRunning(*engine, 3);
+        }
+        QCOMPARE(engine->Model().DrillPoints(), 100);
+        QVERIFY(!engine->tmrEngine.isActive());
+        QCoreApplication::processEvents();
+        QVERIFY(qobject_cast<TfrmEndEngine*>(main.CurrentFrame()) != nullptr);
+    }
+
+    void abortButtonAsksAndReturnsToWelcome() {
+        TfrmMain main(NewWelcome);
+        SelectPractice(main, ModeExpert);
+        main.show();
+        auto* engine = new TfrmEngine(main);
+        main.ShowFrame(engine);
+        QCoreApplication::processEvents();
+        QCOMPARE(engine->tmrEngine.interval(), 214);
+        engine->Timer1Timer();
+        AnswerNextQuestion(Qt::Key_Return);
+        QTest::mouseClick(engine->btnAbort(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(dynamic_cast<TWelcome*>(main.CurrentFrame()) != nullptr);
+        QCOMPARE(main.ResultCount(), 0);
+    }
+};
+
+QTEST_MAIN(EngineQtTest)
+#include "EngineQtTest.moc"

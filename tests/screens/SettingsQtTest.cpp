@@ -1,0 +1,243 @@
+// The topic screen: the choices it shows and edits, select all, and the defaults on continue.
+
+#include "catalogue/UnitsTexts.h"
+#include "controls/NumeravaButton.h"
+#include "controls/NumeravaCheck.h"
+#include "controls/NumeravaLabel.h"
+#include "controls/NumeravaRadio.h"
+#include "core/Language.h"
+#include "engine/FramesEngine.h"
+#include "screens/FramesSettings.h"
+#include "screens/FramesWelcome.h"
+#include "shell/FormsMain.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace numerava;
+
+Q_DECLARE_METATYPE(uint8_t)
+
+namespace {
+
+TFrame* NewWelcome(TfrmMain& main) { return new TfrmWelcome(main); }
+
+void Choose(TfrmMain& main, int area, int mode, uint8_t difficulties, uint8_t operations) {
+    main.SelectArea(area);
+    main.SetMode(mode);
+    main.SetDifficultySet(difficulties);
+    main.SetOperationSet(operations);
+}
+
+// The items whose buttons show pushed, as a set.
+uint8_t PushedItems(const TfrmSettings& screen, bool left) {
+    uint8_t set = 0;
+    for (int item = 1; item <= 6; ++item)
+        if ((left ? static_cast<TNVCustomButton*>(screen.nvrdbDiff(item)) : screen.nvchk(item))->Pushed())
+            set = static_cast<uint8_t>(set | ItemBit(item));
+    return set;
+}
+
+void FirstTick() { QTest::qWait(30); }
+
+} // namespace
+
+class SettingsQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(numerava); }
+    void init() { Language = LanguageCzech; }
+
+    void continueFillsInTheAreaDefaults_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<uint8_t>("difficulties");
+        QTest::addColumn<uint8_t>("operations");
+        QTest::addColumn<uint8_t>("expectedDifficulties");
+        QTest::addColumn<uint8_t>("expectedOperations");
+        const uint8_t four = MakeSet({4});
+        QTest::newRow("area 1, nothing chosen") << 1 << uint8_t(0) << uint8_t(0) << four << SetAllFour;
+        QTest::newRow("area 1, everything chosen") << 1 << SetAllFour << SetAllFour << four << SetAllFour;
+        QTest::newRow("area 1, only a difficulty") << 1 << MakeSet({2}) << uint8_t(0) << MakeSet({2}) << SetAllFour;
+        QTest::newRow("area 1, only an operation") << 1 << uint8_t(0) << MakeSet({3}) << four << MakeSet({3});
+        QTest::newRow("area 1, all difficulties, one operation")
+            << 1 << SetAllFour << MakeSet({1}) << SetAllFour << MakeSet({1});
+        QTest::newRow("area 2, nothing chosen") << 2 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
+        QTest::newRow("area 2, only a difficulty") << 2 << MakeSet({1}) << uint8_t(0) << MakeSet({1}) << SetAllFour;
+        QTest::newRow("area 2, difficulty 4 alone stays") << 2 << four << MakeSet({2}) << four << MakeSet({2});
+        QTest::newRow("area 3, difficulty 4 alone") << 3 << four << MakeSet({2}) << SetAllFour << MakeSet({2});
+        QTest::newRow("area 3, difficulty 4 alone, no operation") << 3 << four << uint8_t(0) << SetAllFour << SetAllFour;
+        QTest::newRow("area 4, one operation") << 4 << uint8_t(0) << MakeSet({1}) << uint8_t(0) << MakeSet({1});
+        QTest::newRow("area 4, nothing chosen") << 4 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
+        QTest::newRow("area 6, nothing chosen") << 6 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
+        QTest::newRow("area 5, nothing chosen") << 5 << uint8_t(0) << uint8_t(0) << SetAllSix << SetAllSix;
+        QTest::newRow("area 5, one difficulty") << 5 << MakeSet({5}) << uint8_t(0) << MakeSet({5}) << uint8_t(0);
+    }
+
+    void continueFillsInTheAreaDefaults() {
+        QFETCH(int, area);
+        QFETCH(uint8_t, difficulties);
+        QFETCH(uint8_t, operations);
+        QFETCH(uint8_t, expectedDifficulties);
+        QFETCH(uint8_t, expectedOperations);
+        TfrmMain main(NewWelcome);
+        Choose(main, area, ModeContest, difficulties, operations);
+        auto screen = std::make_unique<TfrmSettings>(main);
+        ContestCategory = 0;
+        QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+        QCOMPARE(main.DifficultySet, expectedDifficulties);
+        QCOMPARE(main.OperationSet, expectedOperations);
+        QCOMPARE(int(ContestCategory), area);
+        // The buttons keep showing what the pupil chose.
+        QCOMPARE(PushedItems(*screen, true), difficulties);
+        QCOMPARE(PushedItems(*screen, false), operations);
+    }
+
+    void continueStartsTheDrillOnlyInModesOneToThree() {
+        for (int mode = 1; mode <= 4; ++mode) {
+            TfrmMain main(NewWelcome);
+            Choose(main, 2, mode, 0, 0);
+            auto* screen = new TfrmSettings(main);
+            main.ShowFrame(screen);
+            QCoreApplication::processEvents();
+            QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            const bool drill = qobject_cast<TfrmEngine*>(main.CurrentFrame()) != nullptr;
+            QVERIFY2(drill == (mode != ModeContest), qPrintable(QStringLiteral("mode %1").arg(mode)));
+        }
+    }
+
+    void selectAllTogglesTheAreaItems_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<uint8_t>("all");
+        for (int area : {1, 3, 4, 6}) QTest::addRow("area %d", area) << area << SetAllFour;
+        QTest::newRow("area 5") << 5 << SetAllSix;
+    }
+
+    void selectAllTogglesTheAreaItems() {
+        QFETCH(int, area);
+        QFETCH(uint8_t, all);
+        TfrmMain main(NewWelcome);
+        Choose(main, area, ModeSmallPractice, MakeSet({2}), 0);
+        TfrmSettings screen(main);
+        QTest::mouseClick(screen.btnSelectAll(), Qt::LeftButton);
+        QCOMPARE(main.DifficultySet, all);
+        QCOMPARE(main.OperationSet, all);
+        QCOMPARE(PushedItems(screen, true), all);
+        QCOMPARE(screen.btnSelectAll()->Caption(), QString::fromUtf8("Zrušit vše"));
+        QTest::mouseClick(screen.btnSelectAll(), Qt::LeftButton);
+        QCOMPARE(main.DifficultySet, uint8_t(0));
+        QCOMPARE(main.OperationSet, uint8_t(0));
+        QCOMPARE(PushedItems(screen, false), uint8_t(0));
+        QCOMPARE(screen.btnSelectAll()->Caption(), QString::fromUtf8("Označit vše"));
+    }
+
+    void clickedButtonsEditTheSelection() {
+        TfrmMain main(NewWelcome);
+        Choose(main, 1, ModeSmallPractice, 0, 0);
+        TfrmSettings screen(main);
+        QTest::mouseClick(screen.ModeRadio(3), Qt::LeftButton);
+        QCOMPARE(int(main.Mode), ModeExpert);
+        QVERIFY(!screen.ModeRadio(1)->Pushed());
+        // A pushed radio stays pushed.
+        QTest::mouseClick(screen.ModeRadio(3), Qt::LeftButton);
+        QVERIFY(screen.ModeRadio(3)->Pushed());
+        QCOMPARE(int(main.Mode), ModeExpert);
+
+        QTest::mouseClick(screen.nvrdbDiff(2), Qt::LeftButton);
+        QTest::mouseClick(screen.nvchk(4), Qt::LeftButton);
+        QTest::mouseClick(screen.nvchk(1), Qt::LeftButton);
+        QTest::mouseClick(screen.nvchk(4), Qt::LeftButton);
+        QCOMPARE(main.DifficultySet, MakeSet({2}));
+        QCOMPARE(main.OperationSet, MakeSet({1}));
+    }
+
+    void constructionShowsTheCurrentChoices() {
+        TfrmMain main(NewWelcome);
+        const uint8_t difficulties = MakeSet({1, 5, 6});
+        const uint8_t operations = MakeSet({2, 6});
+        Choose(main, 5, ModeExpert, difficulties, operations);
+        TfrmSettings screen(main);
+        QCOMPARE(main.DifficultySet, difficulties);
+        QCOMPARE(main.OperationSet, operations);
+        QCOMPARE(int(main.Mode), ModeExpert);
+        QCOMPARE(PushedItems(screen, true), difficulties);
+        QCOMPARE(PushedItems(screen, false), operations);
+        for (int mode = 1; mode <= 4; ++mode) QCOMPARE(screen.ModeRadio(mode)->Pushed(), mode == ModeExpert);
+        QVERIFY(!screen.nvrdbDiff(5)->isHidden());
+        QCOMPARE(screen.pnlMain()->height(), 321);
+    }
+
+    void itemsFiveAndSixExistOnlyInAreaFive() {
+        TfrmMain main(NewWelcome);
+        Choose(main, 2, ModeLargePractice, MakeSet({1, 5, 6}), MakeSet({6}));
+        TfrmSettings screen(main);
+        QCOMPARE(main.DifficultySet, MakeSet({1}));
+        QCOMPARE(main.OperationSet, uint8_t(0));
+        QVERIFY(screen.nvrdbDiff(5)->isHidden());
+        QVERIFY(screen.nvchk(5)->isHidden());
+        QCOMPARE(screen.pnlMain()->height(), 217);
+        // The sixth row lies below the shortened panel.
+        QVERIFY(screen.nvrdbDiff(6)->geometry().top() >= screen.pnlMain()->height());
+    }
+
+    void anotherAreaStartsFromNothing() {
+        TfrmMain main(NewWelcome);
+        Choose(main, 2, ModeExpert, MakeSet({1}), MakeSet({2}));
+        auto* welcome = new TfrmWelcome(main);
+        main.ShowFrame(welcome);
+        QCoreApplication::processEvents();
+        QTest::mouseClick(welcome->AreaButton(4), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        auto* screen = qobject_cast<TfrmSettings*>(main.CurrentFrame());
+        QVERIFY(screen != nullptr);
+        QCOMPARE(main.Area, 4);
+        QVERIFY(screen->ModeRadio(1)->Pushed());
+        QCOMPARE(PushedItems(*screen, true), uint8_t(0));
+        QCOMPARE(PushedItems(*screen, false), uint8_t(0));
+
+        // Back keeps the choices; the same area again shows them pushed.
+        QTest::mouseClick(screen->nvchk(3), Qt::LeftButton);
+        QTest::mouseClick(screen->nvbtnBack(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        welcome = qobject_cast<TfrmWelcome*>(main.CurrentFrame());
+        QVERIFY(welcome != nullptr);
+        QCOMPARE(main.OperationSet, MakeSet({3}));
+        QTest::mouseClick(welcome->AreaButton(4), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        screen = qobject_cast<TfrmSettings*>(main.CurrentFrame());
+        QVERIFY(screen != nullptr);
+        QVERIFY(screen->nvchk(3)->Pushed());
+    }
+
+    void captionsFollowTheLanguage_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<QString>("limitV");
+        QTest::newRow("area 1") << 1 << QStringLiteral("Precvičovanie 2");
+        QTest::newRow("area 5") << 5 << QString::fromUtf8("Bez limitu\r10 príkladov");
+        QTest::newRow("area 6") << 6 << QString::fromUtf8("Bez limitu\r20 príkladov");
+    }
+
+    void captionsFollowTheLanguage() {
+        QFETCH(int, area);
+        QFETCH(QString, limitV);
+        TfrmMain main(NewWelcome);
+        Choose(main, area, ModeSmallPractice, 0, 0);
+        Language = LanguageSlovak;
+        TfrmSettings screen(main);
+        FirstTick();
+        QCOMPARE(screen.ModeRadio(1)->Caption(), QStringLiteral("Precvičovanie 1"));
+        QCOMPARE(screen.ModeRadio(2)->Caption(), limitV);
+        QCOMPARE(screen.ModeRadio(3)->Caption(), QStringLiteral("Expert"));
+        QCOMPARE(screen.ModeRadio(4)->Caption(), QString::fromUtf8("Celý program\rSÚŤAŽ"));
+        QCOMPARE(screen.nvbtnBack()->Caption(), QString::fromUtf8("Späť"));
+        QCOMPARE(screen.nvbtnOK()->Caption(), QString::fromUtf8("Pokračovať"));
+        QCOMPARE(screen.btnSelectAll()->Caption(), QString::fromUtf8("Označiť všetko"));
+        QCOMPARE(screen.NumeravaLabel1()->Caption(), QString::fromUtf8("Výber učiva"));
+        QCOMPARE(screen.nvrdbDiff(1)->Caption(), QString::fromStdString(DifficultyName(area, 1)));
+        QCOMPARE(screen.nvchk(2)->Caption(), QString::fromStdString(OperationName(area, 2)));
+    }
+};
+
+QTEST_MAIN(SettingsQtTest)
+#include "SettingsQtTest.moc"
