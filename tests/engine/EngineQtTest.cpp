@@ -124,6 +124,12 @@ private slots:
         QVERIFY(!engine->tmrEngine.isActive());
         QCoreApplication::processEvents();
         QVERIFY(qobject_cast<TfrmEndEngine*>(main.CurrentFrame()) != nullptr);
+        // The summary appended the run's row: 100 points in 11 exercises, average 9,0 gives "1".
+        QCOMPARE(main.ResultCount(), 1);
+        QCOMPARE(main.GetResult(0).Points, std::string("100"));
+        QCOMPARE(main.GetResult(0).Tasks, std::string("11"));
+        QCOMPARE(main.GetResult(0).Mark, std::string("1"));
+        QCOMPARE(main.GetResult(0).ModeName, std::string("Procvičování 1 malé"));
     }
 
     void abortButtonAsksAndReturnsToWelcome() {
