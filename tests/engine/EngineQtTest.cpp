@@ -1,5 +1,6 @@
 // The drill screen driven by key presses and timer ticks, from creation to the screen that follows.
 
+#include "support/ModalAnswer.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaEdit.h"
 #include "core/FixedNumber.h"
@@ -51,19 +52,7 @@ QString ExpectedText(const TfrmEngine& engine) {
     return QString::fromStdString(FormatNumber(engine.Model().Expected()));
 }
 
-// Answers the next modal question with a key as soon as it is shown.
-void AnswerNextQuestion(Qt::Key key) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, key] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            QTest::keyClick(modal, key);
-        }
-    });
-    timer->start();
-}
+using numerava::testing::AnswerNextQuestion;
 
 } // namespace
 

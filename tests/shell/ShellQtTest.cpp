@@ -1,5 +1,6 @@
 // The main window: the posted screen switch, centring, key routing, the quit and abort questions.
 
+#include "support/ModalAnswer.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
 #include "controls/NumeravaButton.h"
@@ -32,19 +33,7 @@ private:
 
 TFrame* NewWelcome(TfrmMain& main) { return new TTestFrame(main, {648, 470}); }
 
-// Answers the next modal question with a key as soon as it is shown.
-void AnswerNextQuestion(Qt::Key key) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, key] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            QTest::keyClick(modal, key);
-        }
-    });
-    timer->start();
-}
+using numerava::testing::AnswerNextQuestion;
 
 } // namespace
 
