@@ -29,6 +29,11 @@ QImage DrawTitlePicture();
 QImage DrawAreaPicture(int area);
 // The information screen's school picture beside the age range, 70 x 38.
 QImage DrawSchoolPicture();
+// The purchase screen's bicycle after part 1..16 of the contest, 320 x 200.
+QImage DrawBicycleAfterPart(int part);
+// The contest's final grade picture ("5", "4/5", ... "1", "1*"), 240 x 180; a null image for any
+// other grade.
+QImage DrawGradePicture(const QString& grade);
 
 // Helpers.
 
