@@ -5,11 +5,42 @@
 #include "core/Random.h"
 #include "engine/ScoringRules.h"
 
+#include <initializer_list>
 #include <utility>
 
 namespace numerava {
 
 bool AnswerColorBlack = false;
+bool ContestWarningPending = false;
+
+bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations) {
+    const auto is = [](uint8_t set, std::initializer_list<int> items) { return set == MakeSet(items); };
+    const auto single = [](uint8_t set, int last) {
+        for (int item = 1; item <= last; ++item)
+            if (set == ItemBit(item)) return true;
+        return false;
+    };
+    const uint8_t d = difficulties;
+    const uint8_t o = operations;
+    switch (area) {
+    case 1:
+        return (d == SetAllFour && o == SetAllFour) ||
+               ((is(d, {1}) || is(d, {2}) || is(d, {3})) && (is(o, {1}) || o == SetAllFour)) ||
+               (is(d, {4}) && o == SetAllFour) || (d == SetAllFour && is(o, {4}));
+    case 2:
+        return ((d == SetAllFour || is(d, {1}) || is(d, {3}) || is(d, {4})) && o == SetAllFour) ||
+               (is(d, {2}) && (is(o, {1}) || o == SetAllFour)) || (d == SetAllFour && is(o, {4}));
+    case 3:
+        return (d == SetAllFour || is(d, {1}) || is(d, {2}) || is(d, {2, 3}) || is(d, {3}) || is(d, {4})) &&
+               o == SetAllFour;
+    case 4:
+    case 6: return (is(d, {1}) || d == SetAllFour) && !single(o, 4);
+    case 5:
+        return (d == SetAllSix && o == SetAllSix) || ((is(d, {1}) || d == SetAllSix) && !single(o, 6)) ||
+               (d != SetAllSix && is(o, {4}));
+    default: return false;
+    }
+}
 
 namespace {
 
@@ -37,6 +68,12 @@ TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, Cl
         numberCaption_ = ByLanguage("Cena dílu", "Cena dielu");
         pointsCaption_ = ByLanguage("Tvůj zisk", "Tvoj zisk");
         averageCaption_ = ByLanguage("Celkem bodov", "Celkom bodov");
+        categoryMark_ = IsContestSelection(setup_.Area, setup_.DifficultySet, setup_.OperationSet);
+        otherMark_ = !categoryMark_;
+        if (otherMark_ && ContestWarningPending) {
+            categoryWarning_ = true;
+            ContestWarningPending = false;
+        }
     } else {
         modeName_ = ModeText(setup_.Mode, setup_.Area);
         numberCaption_ = "Příklad číslo";
@@ -63,6 +100,13 @@ TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, Cl
     averageText_ = contest ? std::to_string(setup_.ContestPoints) : "0";
 
     Advance();
+}
+
+std::string ContestNoEntryMessage() {
+    return ByLanguage("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber jednu ze 30 "
+                      "kategorií!",
+                      "Po dokončení tohoto testu\r\nzápis do súťaže nebude možný!\r\nNabudúce si vyber jednu zo 30 "
+                      "kategórií!");
 }
 
 void TDrillModel::ResetNotANumberText() {

@@ -16,6 +16,17 @@ namespace numerava {
 // instead of yellow for the rest of the run.
 extern bool AnswerColorBlack;
 
+// True from the start of a contest until a drill has warned that its selection is no contest
+// category, so that the warning comes once per contest although every part creates a new drill.
+extern bool ContestWarningPending;
+
+// Whether a selection is one of the contest categories whose result the final screen may enter
+// into the records (the drill marks them with Image1, the others with Image2).
+bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations);
+
+// The message that a finished contest cannot be entered into the records, in the current language.
+std::string ContestNoEntryMessage();
+
 // What the drill is about, copied from the main window at creation.
 struct TDrillSetup {
     int Mode = 1;
@@ -104,6 +115,12 @@ public:
     const std::string& BikeResultText() const { return bikeResultText_; }
     bool RewardCaptionPending() const { return rewardCaptionPending_; }
 
+    // Contest category marks: Image1 for a category, Image2 otherwise (both hidden outside the
+    // contest); the warning is due when this drill took the contest's one-time warning.
+    bool CategoryMarkVisible() const { return categoryMark_; }
+    bool OtherMarkVisible() const { return otherMark_; }
+    bool CategoryWarningDue() const { return categoryWarning_; }
+
     // Buttons.
     bool RememberVisible() const { return rememberVisible_; }
     bool AreaSixHintVisible() const { return hintVisible_; }
@@ -184,6 +201,9 @@ private:
     bool bikeResultVisible_ = false;
     std::string bikeResultText_;
     bool rewardCaptionPending_ = false;
+    bool categoryMark_ = false;
+    bool otherMark_ = false;
+    bool categoryWarning_ = false;
     bool rememberVisible_ = false;
     bool hintVisible_ = false;
     bool controlsEnabled_ = false;

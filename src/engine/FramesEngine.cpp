@@ -1,5 +1,8 @@
 #include "engine/FramesEngine.h"
 
+#include "contest/FramesBikeResult.h"
+#include "contest/FramesEndBike.h"
+
 #include "catalogue/UnitsTexts.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaEdit.h"
@@ -15,6 +18,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 
 #include <vector>
@@ -147,8 +151,10 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
     pnlLREngine_->setVisible(!model_->TextLayout());
     pnlTextEngine_->setVisible(model_->TextLayout());
     imgSign_->Load(AreaPicture(main.Area));
-    Image1_->hide();
-    Image2_->hide();
+    Image1_->setVisible(model_->CategoryMarkVisible());
+    Image2_->setVisible(model_->OtherMarkVisible());
+    if (model_->CategoryWarningDue())
+        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()), QMessageBox::Ok);
 
     connect(nvedtResult_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
     connect(nvedtText_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
@@ -430,9 +436,10 @@ void TfrmEngine::EndDrill() {
     case TDrillEnd::BikeResult:
     case TDrillEnd::EndBike:
         main.ContestPoints = model.ContestPoints();
-        // The bicycle-part and final contest screens come with the contest; until then the part
-        // ends at the welcome screen.
-        main.ShowFrame(main.NewWelcome());
+        if (model.EndScreen() == TDrillEnd::EndBike)
+            main.ShowFrame(new TfrmEndBike(main));
+        else
+            main.ShowFrame(new TfrmBikeResult(main));
         break;
     case TDrillEnd::PracticeSummary:
     case TDrillEnd::None: {

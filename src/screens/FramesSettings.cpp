@@ -1,5 +1,7 @@
 #include "screens/FramesSettings.h"
 
+#include "contest/FramesBikeInfo.h"
+
 #include "catalogue/UnitsTexts.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaCheck.h"
@@ -179,8 +181,10 @@ void TfrmSettings::ContinueClick() {
     FillDefaults(main.Area, difficulties, operations);
     main.SetDifficultySet(difficulties);
     main.SetOperationSet(operations);
-    // Mode 4 leads to the contest introduction, which comes with the contest.
-    if (main.Mode != ModeContest) main.ShowFrame(new TfrmEngine(main));
+    if (main.Mode == ModeContest)
+        main.ShowFrame(new TfrmBikeInfo(main, [](TfrmMain& owner) -> TFrame* { return new TfrmSettings(owner); }));
+    else
+        main.ShowFrame(new TfrmEngine(main));
 }
 
 void TfrmSettings::Timer1Timer() {

@@ -1,0 +1,245 @@
+#include "contest/FramesEndBike.h"
+
+#include "catalogue/Grades.h"
+#include "catalogue/UnitsTexts.h"
+#include "contest/ContestRules.h"
+#include "controls/ControlFont.h"
+#include "controls/ScreenBuild.h"
+#include "core/Language.h"
+#include "engine/DrillModel.h"
+#include "engine/FramesSummary.h"
+#include "platform/Desktop.h"
+#include "shell/FormsCloseQuery.h"
+#include "shell/FormsMain.h"
+#include "shell/Shape.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+
+namespace numerava {
+
+namespace {
+
+TImage* EmptyImage(QWidget* parent, QRect place) {
+    auto* image = new TImage(parent);
+    image->setGeometry(place);
+    return image;
+}
+
+QLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setFont(ControlFont("Tahoma", pixels, true));
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+} // namespace
+
+TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
+    setFixedSize(660, 480);
+    SetBackground(this, Orange);
+
+    NumeravaLabel1_ = MakeShadowLabel(this, {40, 2, 580, 40}, Utf8("Výborně! Můžeš vyrazit!"), 30, Qt::yellow,
+                                      Qt::black, 2);
+    NumeravaLabel1_->SetAlignment(Qt::AlignCenter);
+    imgSign_ = EmptyImage(this, {1, 1, 35, 35});
+    nvlblLearning_ = WrappedLabel(this, {16, 42, 628, 24}, 16, Qt::AlignHCenter | Qt::AlignVCenter);
+
+    auto* table = new TShape(this);
+    table->setGeometry(12, 72, 400, 226);
+    table->SetBrushColor(Qt::black);
+    table->SetPen(Qt::blue, 10);
+    const SummaryRow money = MakeSummaryRow(this, 28, 396, 86, Utf8("Získané body"));
+    const SummaryRow preTime = MakeSummaryRow(this, 28, 396, 118, Utf8("Maximální čas"));
+    const SummaryRow realTime = MakeSummaryRow(this, 28, 396, 150, Utf8("Tvůj čas"));
+    const SummaryRow bonus = MakeSummaryRow(this, 28, 396, 182, Utf8("Bonus za čas"));
+    const SummaryRow errors = MakeSummaryRow(this, 28, 396, 214, Utf8("Za špatné odpovědi"));
+    const SummaryRow points = MakeSummaryRow(this, 28, 396, 256, Utf8("Body celkem"));
+    Label1_ = money.name;
+    lblMoney_ = money.value;
+    Label2_ = preTime.name;
+    lblPreTime_ = preTime.value;
+    Label3_ = realTime.name;
+    lblRealTime_ = realTime.value;
+    Label4_ = bonus.name;
+    lblTimeBonus_ = bonus.value;
+    Label6_ = errors.name;
+    lblErrors_ = errors.value;
+    Label5_ = points.name;
+    lblPts_ = points.value;
+    // The mistakes text ("5 chyb × 50b.") needs more room than a number.
+    Label6_->resize(208, Label6_->height());
+    lblErrors_->setGeometry(236, lblErrors_->y(), 160, lblErrors_->height());
+    QPalette yellow = lblPts_->palette();
+    yellow.setColor(QPalette::WindowText, Qt::yellow);
+    lblPts_->setPalette(yellow);
+    Label5_->setPalette(yellow);
+
+    Image2_ = EmptyImage(this, {424, 72, 80, 75});
+    Image2_->SetProportional(true);
+    lblMark_ = MakeShadowLabel(this, {506, 72, 146, 75}, QString(), 18, Qt::yellow, Qt::black, 2);
+    lblMark_->SetAlignment(Qt::AlignCenter);
+    lblMark_->SetWordWrap(true);
+    lblDesc_ = WrappedLabel(this, {424, 152, 224, 146}, 13, Qt::AlignHCenter | Qt::AlignTop);
+
+    // The record entry: a framed box with the contest picture and the invitation to click.
+    Shape3_ = new TShape(this);
+    Shape3_->setGeometry(12, 306, 440, 96);
+    Shape3_->SetBrushColor(Qt::yellow);
+    Shape3_->SetPen(Qt::red, 4);
+    Image16_ = MakeImage(this, {20, 314, 112, 80}, ByLanguage("Graphics\\soutez.jpg", "Graphics\\sutaz.jpg"));
+    Image16_->SetProportional(true);
+    Image16_->setToolTip(Utf8("Zapiš se do tabulky rekordů"));
+    Image16_->setCursor(Qt::PointingHandCursor);
+    Label7_ = WrappedLabel(this, {140, 316, 300, 50}, 19, Qt::AlignLeft | Qt::AlignTop);
+    Label10_ = MakeShadowLabel(this, {140, 364, 200, 32}, Utf8("KLIKNI"), 26, Qt::red, Qt::black, 1);
+    Image3_ = MakeImage(this, {352, 326, 92, 68}, "Graphics/kolo15.jpg");
+    Image3_->SetProportional(true);
+    Image3_->setCursor(Qt::PointingHandCursor);
+    connect(Image16_, &TImage::OnClick, this, &TfrmEndBike::Image16Click);
+    connect(Image3_, &TImage::OnClick, this, &TfrmEndBike::Image16Click);
+    connect(&Timer1, &QTimer::timeout, this, &TfrmEndBike::Timer1Timer);
+
+    lblBlinker_ = MakeShadowLabel(this, {12, 408, 420, 32}, QString(), 22, Qt::yellow, Qt::black, 1);
+    lblTime_ = WrappedLabel(this, {12, 448, 420, 24}, 14, Qt::AlignLeft | Qt::AlignVCenter);
+    nvbtnOK_ = MakeButton(this, {460, 412, 184, 56}, Lime, Lime, Utf8("Pokračovat"));
+    nvbtnOK_->setEnabled(false);
+    connect(nvbtnOK_, &TNumeravaButton::OnClick, this, &TfrmEndBike::nvbtnOKClick);
+
+    // Score.
+    const int64_t elapsed = static_cast<int32_t>(TickCount() - static_cast<uint32_t>(main.ContestStartTick));
+    lblMoney_->setText(QString::number(main.ContestPoints));
+    lblRealTime_->setText(Text(FormatDuration(elapsed)));
+    lblTimeBonus_->setText(QString::number(ContestTimeBonus(elapsed)));
+    lblPreTime_->setText(QStringLiteral("20:00"));
+    lblErrors_->setText(Text(ContestMistakesText(main.ContestMistakes, Language)));
+    main.ContestScore = ContestFinalScore(main.ContestPoints, elapsed, main.ContestMistakes);
+    lblPts_->setText(QString::number(main.ContestScore));
+
+    // Grade.
+    std::string description;
+    std::string mark;
+    MarkFor(ModeContest, static_cast<float>(main.ContestScore), description, mark);
+    lblMark_->SetCaption(Utf8(ByLanguage("HODNOCENÍ: %1", "HODNOTENIE: %1")).arg(Text(mark)));
+    lblDesc_->setText(Text(description));
+    Image2_->Load(MarkPicture);
+
+    // Result row.
+    const TSelection selection = main.Selection();
+    const std::string topic = TopicText(selection);
+    TNVLearnResults row;
+    row.Topic = topic;
+    row.ModeName = ModeText(selection.Mode, selection.Area);
+    row.Tasks = lblRealTime_->text().toStdString();
+    row.Points = lblPts_->text().toStdString();
+    row.Mark = mark;
+    main.PutResult(-1, row);
+
+    nvlblLearning_->setText(Text(ShortenContestTopic(topic)));
+    imgSign_->Load(AreaPicture(selection.Area));
+
+    // Category and address.
+    const uint16_t category = ContestCategoryCode(nvlblLearning_->text().toStdString(), Language);
+    if (category != NoContestCategory) ContestCategory = category;
+    address_ = Text(ContestResultAddress(lblPts_->text().toInt(), Language, ContestCategory));
+
+    entryOffered_ = main.ContestScore > 0 && category != NoContestCategory;
+    if (entryOffered_) {
+        Image16_->setEnabled(true);
+        Image3_->setEnabled(true);
+        Timer1.start(500);
+    } else {
+        noEntryMessagePending_ = true;
+        HideEntry();
+    }
+    Label7_->setVisible(entryOffered_);
+
+    lblTime_->setText(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) + QStringLiteral("  ") +
+                      QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+
+    connect(&tmrBlink, &QTimer::timeout, this, &TfrmEndBike::tmrBlinkTimer);
+    tmrBlink.start(200);
+    StartTimer.setSingleShot(true);
+    StartTimer.setInterval(10);
+    connect(&StartTimer, &QTimer::timeout, this, &TfrmEndBike::FormTimer);
+    StartTimer.start();
+}
+
+void TfrmEndBike::showEvent(QShowEvent* event) {
+    TFrame::showEvent(event);
+    // The no-entry message comes over the final screen once it is on show.
+    if (noEntryMessagePending_) {
+        noEntryMessagePending_ = false;
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()), QMessageBox::Ok);
+        });
+    }
+}
+
+void TfrmEndBike::FormTimer() {
+    NumeravaLabel1_->SetCaption(Utf8(ByLanguage("Výborně! Můžeš vyrazit!", "Výborne! Môžeš vyraziť!")));
+    Label1_->setText(Utf8("Získané body"));
+    Label2_->setText(Utf8(ByLanguage("Maximální čas", "Maximálny čas")));
+    Label3_->setText(Utf8(ByLanguage("Tvůj čas", "Tvoj čas")));
+    Label4_->setText(Utf8("Bonus za čas"));
+    Label5_->setText(Utf8(ByLanguage("Body celkem", "Body celkom")));
+    Label6_->setText(Utf8(ByLanguage("Za špatné odpovědi", "Chybné odpovede")));
+    Label7_->setText(Utf8(ByLanguage("Zapiš se do soutěže o diplomy", "Zapíš sa do súťaže o diplomy")));
+    nvbtnOK_->setEnabled(true);
+    nvbtnOK_->SetCaption(Utf8(ByLanguage("Pokračovat", "Pokračovať")));
+    lblBlinker_->SetCaption(Utf8(ByLanguage("Nechceš zavolat učitele?", "Nechceš zavolať učiteľa?")));
+}
+
+void TfrmEndBike::Timer1Timer() {
+    // Visible for 700 ms, hidden for 100 ms.
+    Timer1.setInterval(Image16_->isVisibleTo(this) ? 100 : 700);
+    for (QWidget* widget : std::initializer_list<QWidget*>{Image16_, Shape3_, Label10_, Image3_})
+        widget->setVisible(!widget->isVisibleTo(this));
+}
+
+void TfrmEndBike::tmrBlinkTimer() {
+    static const QColor colors[] = {Qt::yellow, Qt::red, Qt::green};
+    blinkerTag_ = (blinkerTag_ + 1) % 3;
+    lblBlinker_->SetFontColor(colors[blinkerTag_]);
+}
+
+void TfrmEndBike::HideEntry() {
+    Timer1.stop();
+    Image16_->setEnabled(false);
+    Image3_->setEnabled(false);
+    for (QWidget* widget : std::initializer_list<QWidget*>{Image16_, Shape3_, Label10_, Image3_, Label7_})
+        widget->hide();
+}
+
+void TfrmEndBike::Image16Click() {
+    if (!entryOffered_) return;
+    entryOffered_ = false; // one entry per contest
+    if (!OpenWebAddress(address_))
+        QMessageBox::critical(this, QStringLiteral("Numerava"),
+                              Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
+                              QMessageBox::Ok);
+    HideEntry();
+}
+
+void TfrmEndBike::nvbtnOKClick() {
+    TfrmCloseQuery query(this);
+    query.SetQuestion(Utf8(ByLanguage("Nechceš zavolat učitele?", "Nechceš zavolať učiteľa?")));
+    query.nvbtnNo()->SetCaption(Utf8(ByLanguage("Už mě pochválil", "Už ma pochválil")));
+    // Shown first so that the form's own placement of its buttons is done before they are moved.
+    query.show();
+    TNumeravaButton* yes = query.nvbtnYes();
+    TNumeravaButton* no = query.nvbtnNo();
+    const int yesWidth = yes->width();
+    yes->move(yes->x() - yesWidth, yes->y());
+    no->setGeometry(no->x() - yesWidth, no->y(), 2 * yesWidth, no->height());
+    // Yes keeps the final screen on show for the teacher.
+    if (query.exec() == TfrmCloseQuery::ResultNo) Main().ShowFrame(Main().NewWelcome());
+}
+
+} // namespace numerava

@@ -1,0 +1,406 @@
+// The contest screens: the introduction, the purchase screen between parts and the final screen,
+// driven by clicks, keys and timer ticks against a replaced clock.
+
+#include "support/ModalAnswer.h"
+#include "catalogue/UnitsTexts.h"
+#include "contest/ContestRules.h"
+#include "contest/FramesBikeInfo.h"
+#include "contest/FramesBikeResult.h"
+#include "contest/FramesEndBike.h"
+#include "controls/NumeravaButton.h"
+#include "controls/ScreenBuild.h"
+#include "controls/NumeravaEdit.h"
+#include "controls/NumeravaLabel.h"
+#include "core/FixedNumber.h"
+#include "core/Language.h"
+#include "engine/DrillModel.h"
+#include "engine/FramesEngine.h"
+#include "platform/Desktop.h"
+#include "platform/Fonts.h"
+#include "shell/FormsCloseQuery.h"
+#include "shell/FormsMain.h"
+#include "shell/Shape.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace numerava;
+
+namespace {
+
+class TWelcome : public TFrame {
+public:
+    explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
+};
+
+TFrame* NewWelcome(TfrmMain& main) {
+    return new TWelcome(main);
+}
+
+uint32_t Now = 0;
+
+void SelectContest(TfrmMain& main, int area, uint8_t difficulties, uint8_t operations) {
+    main.SetMode(ModeContest);
+    main.Area = area;
+    main.SetDifficultySet(difficulties);
+    main.SetOperationSet(operations);
+    main.ColorDepth = 32;
+}
+
+// Counts the message boxes shown while it lives and closes each with Enter.
+class ModalCounter {
+public:
+    ModalCounter() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++count;
+                lastText = box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        timer_.start(5);
+    }
+    int count = 0;
+    QString lastText;
+
+private:
+    QTimer timer_;
+};
+
+template <typename Frame>
+Frame* Current(TfrmMain& main) {
+    QCoreApplication::processEvents();
+    return qobject_cast<Frame*>(main.CurrentFrame());
+}
+
+void AnswerInstantly(TfrmEngine& engine) {
+    QTest::keyClicks(engine.AnswerEdit(), QString::fromStdString(FormatNumber(engine.Model().Expected())));
+    QTest::keyClick(engine.AnswerEdit(), Qt::Key_Return);
+    for (int i = 0; i < 5 && engine.Model().ShowingResult(); ++i) engine.tmrEngineTimer();
+}
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+class ContestQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Q_INIT_RESOURCE(numerava);
+        RegisterFonts();
+        SetTickSource([] { return Now; });
+    }
+    void init() { Now = 100000; }
+    void cleanupTestCase() { SetTickSource({}); }
+
+    void purchaseScreenTexts_data() {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("progress");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("first") << 1 << U("Výborně, máš prvních 101 bodů!") << "HOTOVO 1/16" << U("PŘEDNÍ RÁFEK")
+                               << U("101 bodů") << U("15 dílů") << "Graphics/kolo01.jpg";
+        QTest::newRow("sixth shows the fifth picture") << 6 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 6/16"
+                                                       << "SEDMIKOLEČKO" << U("201 bodů") << U("10 dílů")
+                                                       << "Graphics/kolo05.jpg";
+        QTest::newRow("thirteenth") << 13 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 13/16" << U("ŠLAPADLA")
+                                    << U("201 bodů") << U("3 díly") << "Graphics/kolo13.jpg";
+        QTest::newRow("fifteenth") << 15 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 15/16" << "ZVONEK"
+                                   << U("101 bodů") << U("1 díl") << "Graphics/kolo15.jpg";
+    }
+    void purchaseScreenTexts() {
+        QFETCH(int, part);
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 1, SetAllFour, SetAllFour);
+        main.ContestCounter = part;
+        TfrmBikeResult screen(main);
+        screen.Timer1Timer();
+        QTEST(screen.lblCaption()->Caption(), "caption");
+        QTEST(screen.Label1()->text(), "progress");
+        QCOMPARE(screen.Shape2()->width(), part * 12);
+        QCOMPARE(screen.lblRBought()->text(), QString::fromStdString(PartName(part)));
+        QTEST(screen.lblRBuy()->text(), "next");
+        QTEST(screen.lblRMoney()->text(), "price");
+        QTEST(screen.lblRCount()->text(), "left");
+        QTEST(QString::fromStdString(BikePicture(part)), "picture");
+        QCOMPARE(screen.nvbtnOK()->Caption(), U("Pokračovat\r\n\"ENTER\""));
+        QCOMPARE(main.PauseStartTick, int32_t(100000));
+    }
+
+    void slovakPurchaseScreenAfterPartOne() {
+        TfrmMain main(NewWelcome); // chooses the language of the system
+        Language = LanguageSlovak;
+        main.ContestCounter = 1;
+        TfrmBikeResult screen(main);
+        screen.Timer1Timer();
+        QCOMPARE(screen.lblCaption()->Caption(), U("Výborne, máš prvých 101 bodov!"));
+        QCOMPARE(screen.lblRBuy()->text(), U("PREDNÝ RÁFIK"));
+        QCOMPARE(screen.lblRCount()->text(), U("15 dielov"));
+        QCOMPARE(screen.lblBuy()->text(), U("Ďalší diel je"));
+    }
+
+    void contestSelections_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("difficulties");
+        QTest::addColumn<int>("operations");
+        QTest::addColumn<bool>("category");
+        QTest::newRow("area 1 all") << 1 << int(SetAllFour) << int(SetAllFour) << true;
+        QTest::newRow("area 1 {1}/{1}") << 1 << int(MakeSet({1})) << int(MakeSet({1})) << true;
+        QTest::newRow("area 1 {4}/{1}") << 1 << int(MakeSet({4})) << int(MakeSet({1})) << false;
+        QTest::newRow("area 1 {1,2}/all") << 1 << int(MakeSet({1, 2})) << int(SetAllFour) << false;
+        QTest::newRow("area 2 {2}/{1}") << 2 << int(MakeSet({2})) << int(MakeSet({1})) << true;
+        QTest::newRow("area 2 {3}/{1}") << 2 << int(MakeSet({3})) << int(MakeSet({1})) << false;
+        QTest::newRow("area 3 {2,3}/all") << 3 << int(MakeSet({2, 3})) << int(SetAllFour) << true;
+        QTest::newRow("area 3 {1,2}/all") << 3 << int(MakeSet({1, 2})) << int(SetAllFour) << false;
+        QTest::newRow("area 4 {1}/{1,2}") << 4 << int(MakeSet({1})) << int(MakeSet({1, 2})) << true;
+        QTest::newRow("area 4 {1}/{2}") << 4 << int(MakeSet({1})) << int(MakeSet({2})) << false;
+        QTest::newRow("area 5 all") << 5 << int(SetAllSix) << int(SetAllSix) << true;
+        QTest::newRow("area 5 {2}/{4}") << 5 << int(MakeSet({2})) << int(MakeSet({4})) << true;
+        QTest::newRow("area 5 all/{4}") << 5 << int(SetAllSix) << int(MakeSet({4})) << false;
+        QTest::newRow("area 5 {2}/all") << 5 << int(MakeSet({2})) << int(SetAllSix) << false;
+        QTest::newRow("area 6 all/{3,4}") << 6 << int(SetAllFour) << int(MakeSet({3, 4})) << true;
+        QTest::newRow("area 6 {2}/all") << 6 << int(MakeSet({2})) << int(SetAllFour) << false;
+    }
+    void contestSelections() {
+        QFETCH(int, area);
+        QFETCH(int, difficulties);
+        QFETCH(int, operations);
+        QTEST(IsContestSelection(area, uint8_t(difficulties), uint8_t(operations)), "category");
+    }
+
+    void categoryWarningComesOncePerContest() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 1, MakeSet({1, 2}), MakeSet({1}));
+        main.show();
+        auto* info = new TfrmBikeInfo(main, NewWelcome);
+        main.ShowFrame(info);
+        QCoreApplication::processEvents();
+        info->Timer1Timer();
+        {
+            ModalCounter boxes;
+            QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
+            QCOMPARE(boxes.count, 1);
+            QCOMPARE(boxes.lastText, U("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber "
+                                       "jednu ze 30 kategorií!"));
+        }
+        auto* first = Current<TfrmEngine>(main);
+        QVERIFY(first);
+        QCOMPARE(main.ContestCounter, 1);
+        {
+            // The next part's drill keeps quiet.
+            ModalCounter boxes;
+            main.ShowFrame(new TfrmEngine(main));
+            QVERIFY(Current<TfrmEngine>(main) != first);
+            QCOMPARE(boxes.count, 0);
+        }
+        {
+            // A new contest warns again.
+            ModalCounter boxes;
+            StartContest(main);
+            QCOMPARE(boxes.count, 1);
+        }
+    }
+
+    void enterAndButtonContinueAlike_data() {
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("Enter") << true;
+        QTest::newRow("button") << false;
+    }
+    void enterAndButtonContinueAlike() {
+        QFETCH(bool, byEnter);
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 1, SetAllFour, SetAllFour);
+        main.show();
+        main.ContestCounter = 3;
+        main.ContestStartTick = 40000;
+        Now = 100000; // 60 s of contest time so far
+        auto* screen = new TfrmBikeResult(main);
+        main.ShowFrame(screen);
+        QCoreApplication::processEvents();
+        screen->Timer1Timer();
+        Now = 145000; // 45 s on the purchase screen
+        for (int i = 0; i < 2; ++i) { // a second press before the switch changes nothing
+            if (byEnter)
+                QTest::keyClick(screen->nvbtnOK(), Qt::Key_Return);
+            else
+                QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+        }
+        QCOMPARE(main.ContestCounter, 4);
+        QCOMPARE(Now - static_cast<uint32_t>(main.ContestStartTick), uint32_t(60000));
+        QVERIFY(Current<TfrmEngine>(main));
+    }
+
+    void finalScreenScore() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.ContestPoints = 2816;
+        main.ContestMistakes = 3;
+        main.ContestStartTick = static_cast<int32_t>(Now);
+        Now += 25 * 60000;
+        TfrmEndBike screen(main);
+        screen.FormTimer();
+        QCOMPARE(screen.lblMoney()->text(), QStringLiteral("2816"));
+        QCOMPARE(screen.lblRealTime()->text(), QStringLiteral("25:00"));
+        QCOMPARE(screen.lblPreTime()->text(), QStringLiteral("20:00"));
+        QCOMPARE(screen.lblTimeBonus()->text(), QStringLiteral("-300"));
+        QCOMPARE(screen.lblErrors()->text(), U("3 chyby × 50b"));
+        QCOMPARE(screen.lblPts()->text(), QStringLiteral("2366"));
+        QCOMPARE(main.ContestScore, 2366);
+        QCOMPARE(screen.lblMark()->Caption(), U("HODNOCENÍ: 3/4"));
+        QCOMPARE(screen.nvlblLearning()->text(), U("NU 2: Vše"));
+        QVERIFY(screen.EntryOffered());
+        QVERIFY(screen.Image16()->isVisibleTo(&screen));
+        QVERIFY(screen.Timer1.isActive());
+        QVERIFY(screen.ResultAddress().endsWith(QStringLiteral("form.php?skore=2366&jazyk=cz&kontrola=") +
+                                                QString::number(ContestCheckNumber(2366, 2)) +
+                                                QStringLiteral("&uroven=2")));
+        QCOMPARE(main.ResultCount(), 1);
+        const TNVLearnResults& row = main.GetResult(0);
+        QCOMPARE(row.Tasks, std::string("25:00"));
+        QCOMPARE(row.Points, std::string("2366"));
+        QCOMPARE(row.Mark, std::string("3/4"));
+        QCOMPARE(QString::fromStdString(row.ModeName), U("Celý program"));
+
+        // The entry blinks: visible 700 ms, hidden 100 ms.
+        screen.Timer1Timer();
+        QVERIFY(!screen.Image16()->isVisibleTo(&screen));
+        QCOMPARE(screen.Timer1.interval(), 100);
+        screen.Timer1Timer();
+        QVERIFY(screen.Image16()->isVisibleTo(&screen));
+        QCOMPARE(screen.Timer1.interval(), 700);
+
+        // The teacher blinker: yellow, red, green, ...
+        const QColor expected[] = {Qt::red, Qt::green, Qt::yellow, Qt::red};
+        for (const QColor& color : expected) {
+            screen.tmrBlinkTimer();
+            QCOMPARE(screen.lblBlinker()->FontColor(), color);
+        }
+    }
+
+    void finalScreenWithoutEntry_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("mistakes");
+        QTest::addColumn<QString>("errors");
+        QTest::newRow("no category") << 1 << 3000 << 0 << U("bez chyby");
+        QTest::newRow("score not above 0") << 2 << 200 << 5 << U("5 chyb × 50b.");
+    }
+    void finalScreenWithoutEntry() {
+        QFETCH(int, area);
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, area, SetAllFour, SetAllFour);
+        QFETCH(int, points);
+        QFETCH(int, mistakes);
+        main.ContestPoints = points;
+        main.ContestMistakes = mistakes;
+        main.ContestStartTick = static_cast<int32_t>(Now - 30 * 60000); // bonus -600
+        main.show();
+        ModalCounter boxes;
+        auto* screen = new TfrmEndBike(main);
+        main.ShowFrame(screen);
+        QTRY_COMPARE(boxes.count, 1);
+        QTEST(screen->lblErrors()->text(), "errors");
+        QVERIFY(!screen->EntryOffered());
+        QVERIFY(!screen->Image16()->isVisibleTo(screen));
+        QVERIFY(!screen->Label10()->isVisibleTo(screen));
+        QVERIFY(!screen->Timer1.isActive());
+    }
+
+    void teacherQuestion_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("staysOnFinalScreen");
+        QTest::newRow("Yes keeps the screen") << int(Qt::Key_Return) << true;
+        QTest::newRow("No leaves it") << int(Qt::Key_Escape) << false;
+    }
+    void teacherQuestion() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.ContestPoints = 3000;
+        main.ContestStartTick = static_cast<int32_t>(Now - 600000);
+        main.show();
+        auto* screen = new TfrmEndBike(main);
+        main.ShowFrame(screen);
+        QCoreApplication::processEvents();
+        screen->FormTimer();
+
+        QRect yes, no;
+        QString noCaption;
+        QTimer::singleShot(0, [&] {
+            auto* query = qobject_cast<TfrmCloseQuery*>(QApplication::activeModalWidget());
+            QVERIFY(query);
+            yes = query->nvbtnYes()->geometry();
+            no = query->nvbtnNo()->geometry();
+            noCaption = query->nvbtnNo()->Caption();
+        });
+        QFETCH(int, key);
+        numerava::testing::AnswerNextQuestion(static_cast<Qt::Key>(key));
+        QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(noCaption, U("Už mě pochválil"));
+        // Yes moved left by its width, No twice as wide and moved left by Yes's width.
+        QCOMPARE(yes, QRect(56, 63, 97, 29));
+        QCOMPARE(no, QRect(164, 63, 194, 29));
+        QTEST(main.CurrentFrame() == screen, "staysOnFinalScreen");
+    }
+
+    void wholeContestReachesTheFinalScreen() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.show();
+        auto* info = new TfrmBikeInfo(main, NewWelcome);
+        main.ShowFrame(info);
+        QCoreApplication::processEvents();
+        info->Timer1Timer();
+        QCOMPARE(info->NumeravaLabel4()->Caption(), U("každá chyba = -50 bodů!"));
+        QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
+
+        int purchases = 0;
+        int expectedPoints = 0;
+        for (int part = 1; part <= 16; ++part) {
+            auto* engine = Current<TfrmEngine>(main);
+            QVERIFY2(engine, qPrintable(QStringLiteral("part %1").arg(part)));
+            QCOMPARE(main.ContestCounter, part);
+            int answers = 0;
+            while (main.CurrentFrame() == engine && answers < 20) {
+                Now += 2000;
+                AnswerInstantly(*engine);
+                ++answers;
+                QCoreApplication::processEvents();
+            }
+            expectedPoints += answers * 50; // an instant answer pays the 50 note
+            QCOMPARE(main.ContestPoints, expectedPoints);
+            if (part < 16) {
+                auto* purchase = Current<TfrmBikeResult>(main);
+                QVERIFY(purchase);
+                ++purchases;
+                Now += 30000; // not counted
+                QTest::keyClick(purchase, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(purchases, 15);
+        auto* final = Current<TfrmEndBike>(main);
+        QVERIFY(final);
+        QCOMPARE(final->lblMoney()->text(), QString::number(expectedPoints));
+        QCOMPARE(main.ResultCount(), 1);
+        QCOMPARE(main.GetResult(0).Points, std::to_string(main.ContestScore));
+        QVERIFY(final->EntryOffered());
+    }
+};
+
+QTEST_MAIN(ContestQtTest)
+#include "ContestQtTest.moc"
