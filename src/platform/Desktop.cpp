@@ -44,6 +44,20 @@ int DisplayColorDepth() {
     return screen ? screen->depth() : 32;
 }
 
-bool OpenWebAddress(const QString& address) { return QDesktopServices::openUrl(QUrl(address)); }
+namespace {
+
+std::function<bool(const QString&)>& WebOpener() {
+    static std::function<bool(const QString&)> opener;
+    return opener;
+}
+
+} // namespace
+
+bool OpenWebAddress(const QString& address) {
+    if (const auto& opener = WebOpener()) return opener(address);
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
+void SetWebOpener(std::function<bool(const QString&)> opener) { WebOpener() = std::move(opener); }
 
 } // namespace numerava

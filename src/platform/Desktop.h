@@ -22,5 +22,7 @@ int DisplayColorDepth();
 
 // Opens the address in the default browser (no shell involved). False when that failed.
 bool OpenWebAddress(const QString& address);
+// Tests replace the browser; an empty function restores it.
+void SetWebOpener(std::function<bool(const QString&)> opener);
 
 } // namespace numerava

@@ -272,6 +272,59 @@ private slots:
         QCOMPARE(row.Mark, std::string("3/4"));
         QCOMPARE(QString::fromStdString(row.ModeName), U("Celý program"));
 
+        // The record entry opens the composed address, once per contest.
+        QStringList opened;
+        SetWebOpener([&opened](const QString& address) {
+            opened << address;
+            return true;
+        });
+        QTest::mouseClick(screen.Image16(), Qt::LeftButton);
+        QTest::mouseClick(screen.Image3(), Qt::LeftButton);
+        SetWebOpener({});
+        QCOMPARE(opened, QStringList{screen.ResultAddress()});
+        QVERIFY(!screen.EntryOffered());
+        QVERIFY(!screen.Image16()->isVisibleTo(&screen));
+    }
+
+    void recordEntryReportsABrowserFailure() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageSlovak;
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.ContestPoints = 2816;
+        main.ContestStartTick = static_cast<int32_t>(Now);
+        Now += 20 * 60000;
+        TfrmEndBike screen(main);
+        screen.FormTimer();
+        QVERIFY(screen.EntryOffered());
+        QVERIFY(screen.ResultAddress().contains(QStringLiteral("jazyk=sk")));
+        SetWebOpener([](const QString&) { return false; });
+        QString shown;
+        QTimer timer;
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer.start();
+        QTest::mouseClick(screen.Image16(), Qt::LeftButton);
+        SetWebOpener({});
+        QCOMPARE(shown, U("Internet dočasne mimo prevázdku!!"));
+        QVERIFY(!screen.EntryOffered());
+        Language = LanguageCzech;
+    }
+
+    void finalScreenBlinks() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageCzech;
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.ContestPoints = 2816;
+        main.ContestStartTick = static_cast<int32_t>(Now);
+        Now += 25 * 60000;
+        TfrmEndBike screen(main);
+        screen.FormTimer();
+
         // The entry blinks: visible 700 ms, hidden 100 ms.
         screen.Timer1Timer();
         QVERIFY(!screen.Image16()->isVisibleTo(&screen));
