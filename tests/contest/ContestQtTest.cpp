@@ -410,16 +410,24 @@ private slots:
         QTEST(main.CurrentFrame() == screen, "staysOnFinalScreen");
     }
 
+    void wholeContestReachesTheFinalScreen_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("Czech") << int(LanguageCzech) << U("každá chyba = -50 bodů!");
+        QTest::newRow("Slovak") << int(LanguageSlovak) << U("každá chyba = -50 bodov!");
+    }
     void wholeContestReachesTheFinalScreen() {
+        QFETCH(int, language);
+        QFETCH(QString, warning);
         TfrmMain main(NewWelcome);
-        Language = LanguageCzech;
+        Language = static_cast<uint16_t>(language);
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.show();
         auto* info = new TfrmBikeInfo(main, NewWelcome);
         main.ShowFrame(info);
         QCoreApplication::processEvents();
         info->Timer1Timer();
-        QCOMPARE(info->NumeravaLabel4()->Caption(), U("každá chyba = -50 bodů!"));
+        QCOMPARE(info->NumeravaLabel4()->Caption(), warning);
         QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
 
         int purchases = 0;
@@ -452,6 +460,8 @@ private slots:
         QCOMPARE(main.ResultCount(), 1);
         QCOMPARE(main.GetResult(0).Points, std::to_string(main.ContestScore));
         QVERIFY(final->EntryOffered());
+        QVERIFY(final->ResultAddress().contains(language == LanguageSlovak ? "jazyk=sk" : "jazyk=cz"));
+        Language = LanguageCzech;
     }
 };
 
