@@ -1,5 +1,7 @@
 #include "controls/NumeravaEdit.h"
 
+#include "platform/Fonts.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -66,13 +68,12 @@ void TNumeravaEdit::SetCaret(bool caret) {
 }
 
 QRect TNumeravaEdit::CaretRect() const {
-    const int caretHeight = QFontMetrics(font_).height();
+    const int caretHeight = CellMetrics(font_).Height();
     return {width() - 1, (height() - caretHeight) / 2, 1, caretHeight};
 }
 
 QSize TNumeravaEdit::sizeHint() const {
-    const QFontMetrics metrics(font_);
-    return {metrics.horizontalAdvance(text_) + shadowOffset_ + 1, metrics.height() + shadowOffset_};
+    return {QFontMetrics(font_).horizontalAdvance(text_) + shadowOffset_ + 1, CellMetrics(font_).Height() + shadowOffset_};
 }
 
 void TNumeravaEdit::FitWidth() {
@@ -112,8 +113,10 @@ void TNumeravaEdit::paintEvent(QPaintEvent* /*event*/) {
     {
         QPainter painter(this);
         if (color_.isValid()) painter.fillRect(rect(), color_);
-        const QFontMetrics metrics(font_);
-        const int baseline = (height() - metrics.height()) / 2 + metrics.ascent();
+        // The line's height and baseline come from the font's cell, as for the equations beside the
+        // field, so the typed answer sits on the question's baseline.
+        const TCellMetrics cell = CellMetrics(font_);
+        const int baseline = (height() - cell.Height()) / 2 + cell.Ascent;
         painter.setFont(font_);
         painter.setPen(shadowColor_);
         painter.drawText(QPoint(shadowOffset_, baseline + shadowOffset_), text_);
