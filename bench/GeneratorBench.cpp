@@ -1,5 +1,5 @@
-// Exercises per second for every area-1 difficulty and operation: the rejection loops must keep
-// one exercise in the microseconds.
+// Exercises per second for every area-1 difficulty and operation (the other areas have their own
+// Area*Bench.cpp beside this file): the rejection loops must keep one exercise in the microseconds.
 
 #include "catalogue/Selection.h"
 #include "core/Random.h"

@@ -162,11 +162,11 @@ void TDrillModel::LoadExercise() {
     prompt_ = setup_.Area == 5 ? exercise.Prompt : std::string();
 
     switch (setup_.Area) {
-    case 2: taskCaption_ = Generator.TaskText; break;
+    case 2: taskCaption_ = exercise.TaskText; break;
     case 5: taskCaption_.clear(); break;
     case 6:
-        if (Language == LanguageSlovak) TranslateTaskText(Generator.TaskText);
-        taskCaption_ = Generator.TaskText;
+        taskCaption_ = exercise.TaskText;
+        if (Language == LanguageSlovak) TranslateTaskText(taskCaption_);
         break;
     default: taskCaption_ = ByLanguage("Vypočítej a stiskni ENTER", "Vypočítaj a stlač ENTER"); break;
     }

@@ -17,7 +17,7 @@ struct TOperand {
 struct TGenerateContext {
     explicit TGenerateContext(TNumeravaGenerator& generator) : Generator(generator) {}
 
-    TNumeravaGenerator& Generator; // TaskText, DebugText and AddSign live there
+    TNumeravaGenerator& Generator; // DebugText and AddSign live there
     int Difficulty = 0;
     int Operation = 0;
 
@@ -25,6 +25,7 @@ struct TGenerateContext {
     std::string Suffix;
     std::string Prompt;
     TFixedNumber Expected;
+    std::string TaskText; // the task caption the area case writes
 
     TOperand A, B, C, D;
     TFixedNumber R;

@@ -177,8 +177,9 @@ TExercise TNumeravaGenerator::Generate() {
     areaCases[static_cast<size_t>(Area - 1)](context);
     CloseExercise(context, Area);
 
+    TaskText = context.TaskText;
     return TExercise{std::move(context.Question), std::move(context.Suffix), std::move(context.Prompt),
-                     context.Expected, topic};
+                     context.Expected, std::move(context.TaskText), topic};
 }
 
 void TranslateTaskText(std::string& taskText) {

@@ -35,13 +35,14 @@ struct TTopic {
 // the bicycle part 1..16 instead of drawing at random.
 TTopic ChooseTopic(int area, uint8_t difficultySet, uint8_t operationSet, int mode, int contestCounter);
 
-// One generated exercise.
+// One generated exercise: everything the drill, the tool and the tests read of it.
 struct TExercise {
     std::string Question; // mark-up before the answer field
     std::string Suffix;   // mark-up after the answer field ("km"), often empty
     std::string Prompt;   // a third mark-up, area 5 only
     TFixedNumber Expected;
-    TTopic Topic; // what ChooseTopic chose
+    std::string TaskText; // task caption: area 2 in the current language, area 6 in Czech, else empty
+    TTopic Topic;         // what ChooseTopic chose
 };
 
 class TNumeravaGenerator {
@@ -53,8 +54,8 @@ public:
     int Mode = 1;
     int ContestCounter = 1;
 
-    // Written by Generate and kept until the next call: the task caption (areas 2 and 6), the debug
-    // text (area 6) and the sign of an area-2 addition.
+    // Written by Generate and kept until the next call: the task caption (areas 2 and 6; the
+    // exercise carries the same text), the debug text (area 6) and the sign of an area-2 addition.
     std::string TaskText;
     std::string DebugText;
     std::string AddSign;

@@ -652,13 +652,13 @@ constexpr uint32_t Seeds[] = {1u, 20250611u, 3987654321u, 777u};
 constexpr int ExercisesPerSeed = 10000;
 
 // What is wrong with one exercise, or empty.
-std::string Fault(const TExercise& exercise, const TNumeravaGenerator& generator, const SoakCase& c,
+std::string Fault(const TExercise& exercise, const SoakCase& c,
                   const Rules& rules, std::set<std::string>& shapesSeen) {
     if (exercise.Topic.Difficulty != c.Difficulty || exercise.Topic.Operation != c.Operation) {
         return "topic (" + std::to_string(exercise.Topic.Difficulty) + ", " +
                std::to_string(exercise.Topic.Operation) + ")";
     }
-    if (!exercise.Suffix.empty() || !exercise.Prompt.empty() || !generator.TaskText.empty()) {
+    if (!exercise.Suffix.empty() || !exercise.Prompt.empty() || !exercise.TaskText.empty()) {
         return "suffix, prompt or task text not empty";
     }
     if (exercise.Expected.Decimals != 0 || exercise.Expected.Value < 0) {
@@ -702,7 +702,7 @@ TEST_P(Area1SoakTest, EveryExerciseKeepsItsKindsRules) {
         for (int i = 0; i < ExercisesPerSeed; ++i) {
             const TExercise exercise = generator.Generate();
             if (c.DistinctQuestions != 0) questionsSeen.insert(exercise.Question);
-            const std::string fault = Fault(exercise, generator, c, rules, shapesSeen);
+            const std::string fault = Fault(exercise, c, rules, shapesSeen);
             if (fault.empty()) continue;
             if (++faults <= 5) {
                 report += "\n  seed " + std::to_string(seed) + " #" + std::to_string(i) + ": \"" +

@@ -8,14 +8,14 @@
 
 namespace numerava::tools {
 
-std::string ExerciseJson(int area, const TExercise& exercise, const std::string& taskText) {
+std::string ExerciseJson(int area, const TExercise& exercise) {
     std::string line = "{\"area\":" + std::to_string(area);
     line += ",\"difficulty\":" + std::to_string(exercise.Topic.Difficulty);
     line += ",\"operation\":" + std::to_string(exercise.Topic.Operation);
     line += ",\"question\":" + JsonString(exercise.Question);
     line += ",\"suffix\":" + JsonString(exercise.Suffix);
     line += ",\"prompt\":" + JsonString(exercise.Prompt);
-    line += ",\"task\":" + JsonString(taskText);
+    line += ",\"task\":" + JsonString(exercise.TaskText);
     line += ",\"expected\":" + JsonString(FormatNumber(exercise.Expected));
     line += '}';
     return line;
@@ -34,7 +34,7 @@ std::string WriteExercises(const ExerciseOptions& options, std::ostream& out, co
     generator.ContestCounter = options.Part;
     for (long i = 0; i < options.Count; ++i) {
         const TExercise exercise = generator.Generate();
-        out << ExerciseJson(options.Area, exercise, generator.TaskText) << '\n';
+        out << ExerciseJson(options.Area, exercise) << '\n';
         if (observer) {
             std::string error = observer(i + 1, exercise);
             if (!error.empty()) return error;

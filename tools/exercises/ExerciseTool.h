@@ -11,7 +11,7 @@
 namespace numerava::tools {
 
 // {"area":1,"difficulty":2,"operation":3,"question":"36 : 4 = ","suffix":"","prompt":"","task":"","expected":"9"}
-std::string ExerciseJson(int area, const TExercise& exercise, const std::string& taskText);
+std::string ExerciseJson(int area, const TExercise& exercise);
 
 // Called after each exercise's line with the exercise's number (from 1); returns an error message, or
 // an empty string when all went well.
