@@ -2,6 +2,8 @@
 #include "exercises/ExerciseTool.h"
 #include "exercises/Json.h"
 
+#include "catalogue/Selection.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,6 +58,29 @@ TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
         const std::string& message = std::get<OptionError>(parsed).Message;
         EXPECT_FALSE(message.empty());
         EXPECT_EQ(message.find('\n'), std::string::npos) << "one line: " << message;
+    }
+}
+
+TEST(ExerciseOptions, OneColumnMayBeEmptyOnlyWhereBothColumnsListKinds) {
+    struct Case {
+        std::vector<std::string> args;
+        bool accepted;
+        uint8_t difficulties, operations;
+    };
+    const Case cases[] = {
+        {{"--area", "4", "--difficulties", ""}, true, 0, SetAllFour},
+        {{"--operations", "", "--area", "5", "--difficulties", "6"}, true, 1 << 6, 0},
+        {{"--area", "6", "--operations", "", "--difficulties", "2"}, true, 1 << 2, 0},
+        {{"--area", "6", "--operations", "", "--difficulties", ""}, false, 0, 0},
+        {{"--area", "3", "--operations", ""}, false, 0, 0},
+        {{"--area", "1", "--difficulties", ""}, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseExerciseOptions(c.args);
+        ASSERT_EQ(std::holds_alternative<ExerciseOptions>(parsed), c.accepted) << c.args[1];
+        if (!c.accepted) continue;
+        EXPECT_EQ(std::get<ExerciseOptions>(parsed).DifficultySet, c.difficulties) << c.args[1];
+        EXPECT_EQ(std::get<ExerciseOptions>(parsed).OperationSet, c.operations) << c.args[1];
     }
 }
 

@@ -54,7 +54,8 @@ std::string ExerciseUsage() {
            "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk] [--png DIR]\n"
            "       numerava-exercises --markup TEXT [--wrap WIDTHxHEIGHT] --png FILE\n"
            "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
-           "by default all items of the area are selected. --mode 4 --part P picks the contest topic of\n"
+           "by default all items of the area are selected. In areas 4 to 6 one of the two lists may be\n"
+           "empty (\"\") so that the kinds of one column can be asked for alone. --mode 4 --part P picks the contest topic of\n"
            "bicycle part P. Without --seed the generator is seeded from the clock.\n"
            "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, ...\n"
            "--markup draws one mark-up text into the PNG file FILE: on one line in the drill's exercise\n"
@@ -129,9 +130,16 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
     const int items = ItemsOfArea(options.Area);
     const uint8_t all = items == 6 ? SetAllSix : SetAllFour;
     const std::string range = "items 1 to " + std::to_string(items) + ", comma-separated";
+    // In areas 4 to 6 both columns list kinds and a pupil may tick items in one column only, so one
+    // list may be empty there as long as the other is not.
+    const bool kindsInBothColumns = options.Area >= 4;
     const auto readSet = [&](const std::optional<std::string>& list, uint8_t& set) {
         if (!list) {
             set = all;
+            return true;
+        }
+        if (list->empty() && kindsInBothColumns) {
+            set = 0;
             return true;
         }
         const auto parsed = ReadItemList(*list, items);
@@ -142,6 +150,8 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
         return OptionError{"bad value '" + *difficulties + "' for --difficulties: expected " + range};
     if (!readSet(operations, options.OperationSet))
         return OptionError{"bad value '" + *operations + "' for --operations: expected " + range};
+    if (options.DifficultySet == 0 && options.OperationSet == 0)
+        return OptionError{"the selection is empty: --difficulties and --operations cannot both be empty"};
     return options;
 }
 
