@@ -132,20 +132,15 @@ constexpr std::array<TextPair, 16> PartNames{{
 // Bank notes by the fifth of the answer time used.
 constexpr std::array<int, 5> NoteValues{50, 20, 10, 5, 2};
 
-bool IsArea(int area) {
-    return area >= 1 && area <= 6;
-}
+bool IsArea(int area) { return area >= 1 && area <= 6; }
 
-bool IsBuiltInItem(int item) {
-    return item >= 1 && item <= 4;
-}
+bool IsBuiltInItem(int item) { return item >= 1 && item <= 4; }
 
-bool IsWordProblemItem(int item) {
-    return item >= 1 && item <= 6;
-}
+bool IsWordProblemItem(int item) { return item >= 1 && item <= 6; }
 
 // Joins the names of the set's members 1..lastItem with "," (no blank).
-template <typename NameOf> std::string JoinNames(uint8_t set, int lastItem, NameOf nameOf) {
+template <typename NameOf>
+std::string JoinNames(uint8_t set, int lastItem, NameOf nameOf) {
     std::string joined;
     bool first = true;
     for (int item = 1; item <= lastItem; ++item) {
@@ -158,7 +153,8 @@ template <typename NameOf> std::string JoinNames(uint8_t set, int lastItem, Name
 }
 
 // Areas 1-3 name a complete column "Vše"; areas 4-6 always list the names.
-template <typename NameOf> std::string ColumnNames(int area, uint8_t set, NameOf nameOf) {
+template <typename NameOf>
+std::string ColumnNames(int area, uint8_t set, NameOf nameOf) {
     if (area >= 1 && area <= 3) {
         if (set == SetAllFour) return AllText.Text();
         return JoinNames(set, 5, nameOf);
@@ -268,9 +264,7 @@ std::string PartName(int part) {
     return PartNames[static_cast<size_t>(part - 1)].Text();
 }
 
-int PartPrice(int part) {
-    return part >= 4 && part <= 15 ? 201 : 101;
-}
+int PartPrice(int part) { return part >= 4 && part <= 15 ? 201 : 101; }
 
 int NoteValue(int percentUsed) {
     // Integer division truncates toward zero, so -19..19 all pay the top note.

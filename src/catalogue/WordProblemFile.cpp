@@ -29,12 +29,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool IsHeader(std::string_view line) {
-    return !line.empty() && line.front() == ':';
-}
-bool IsComment(std::string_view line) {
-    return line.starts_with("//");
-}
+bool IsHeader(std::string_view line) { return !line.empty() && line.front() == ':'; }
+bool IsComment(std::string_view line) { return line.starts_with("//"); }
 
 } // namespace
 

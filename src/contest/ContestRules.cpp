@@ -118,8 +118,9 @@ int32_t ContestCheckNumber(int32_t score, uint16_t category) {
 }
 
 std::string ContestResultAddress(int32_t score, uint16_t language, uint16_t category) {
-    return ContestPage(Format("form.php?skore=%d&jazyk=%s&kontrola=%d&uroven=%d",
-                              {score, Pick(language, "cz", "sk"), ContestCheckNumber(score, category), category}));
+    return ContestPage(
+        Format("form.php?skore=%d&jazyk=%s&kontrola=%d&uroven=%d",
+               {score, Pick(language, "cz", "sk"), ContestCheckNumber(score, category), category}));
 }
 
 } // namespace numerava

@@ -26,20 +26,21 @@ TfrmBikeInfo::TfrmBikeInfo(TfrmMain& main, std::function<TFrame*(TfrmMain&)> top
     setFixedSize(660, 480);
     SetBackground(this, Orange);
 
-    NumeravaLabel2_ = MakeShadowLabel(this, {0, 24, 660, 50}, Utf8("SOUTĚŽ O DIPLOMY A DALŠÍ CENY"), 32, Qt::yellow,
-                                      Qt::black, 2);
+    NumeravaLabel2_ = MakeShadowLabel(this, {0, 24, 660, 50}, Utf8("SOUTĚŽ O DIPLOMY A DALŠÍ CENY"), 32,
+                                      Qt::yellow, Qt::black, 2);
     NumeravaLabel2_->SetAlignment(Qt::AlignCenter);
 
-    Label4_ = new QLabel(Utf8("Za každý příklad dostaneš bankovku podle rychlosti odpovědi. Za tyto peníze si koupíš "
-                              "16 dílů jízdního kola."),
-                         this);
+    Label4_ = new QLabel(
+        Utf8("Za každý příklad dostaneš bankovku podle rychlosti odpovědi. Za tyto peníze si koupíš "
+             "16 dílů jízdního kola."),
+        this);
     Label4_->setGeometry(60, 110, 540, 110);
     Label4_->setFont(ControlFont("Tahoma", 24, true));
     Label4_->setWordWrap(true);
     Label4_->setAlignment(Qt::AlignCenter);
 
-    NumeravaLabel4_ = MakeShadowLabel(this, {0, 240, 660, 44}, Utf8("každá chyba = -50 bodů!"), 30, Qt::red,
-                                      Qt::black, 1);
+    NumeravaLabel4_ =
+        MakeShadowLabel(this, {0, 240, 660, 44}, Utf8("každá chyba = -50 bodů!"), 30, Qt::red, Qt::black, 1);
     NumeravaLabel4_->SetAlignment(Qt::AlignCenter);
 
     lblDuration_ = new QLabel(Utf8("cca 20 min."), this);
@@ -63,11 +64,13 @@ TfrmBikeInfo::TfrmBikeInfo(TfrmMain& main, std::function<TFrame*(TfrmMain&)> top
 void TfrmBikeInfo::Timer1Timer() {
     nvbtnBack_->setEnabled(true);
     NumeravaButton2_->setEnabled(true);
-    NumeravaLabel2_->SetCaption(Utf8(ByLanguage("SOUTĚŽ O DIPLOMY A DALŠÍ CENY", "SÚŤAŽ O DIPLOMY A ĎALŠIE CENY")));
-    Label4_->setText(Utf8(ByLanguage("Za každý příklad dostaneš bankovku podle rychlosti odpovědi. Za tyto peníze si "
-                                     "koupíš 16 dílů jízdního kola.",
-                                     "Za každý príklad dostaneš bankovku podľa rýchlosti odpovede. Za tieto peniaze si "
-                                     "kúpiš 16 dielov bicykla.")));
+    NumeravaLabel2_->SetCaption(
+        Utf8(ByLanguage("SOUTĚŽ O DIPLOMY A DALŠÍ CENY", "SÚŤAŽ O DIPLOMY A ĎALŠIE CENY")));
+    Label4_->setText(
+        Utf8(ByLanguage("Za každý příklad dostaneš bankovku podle rychlosti odpovědi. Za tyto peníze si "
+                        "koupíš 16 dílů jízdního kola.",
+                        "Za každý príklad dostaneš bankovku podľa rýchlosti odpovede. Za tieto peniaze si "
+                        "kúpiš 16 dielov bicykla.")));
     NumeravaLabel4_->SetCaption(Utf8(ByLanguage("každá chyba = -50 bodů!", "každá chyba = -50 bodov!")));
     nvbtnBack_->SetCaption(Utf8(ByLanguage("Zpět", "Späť")));
     NumeravaButton2_->SetCaption(Utf8(ByLanguage("START SOUTĚŽE", "ŠTART SÚŤAŽE")));

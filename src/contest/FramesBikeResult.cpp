@@ -47,10 +47,10 @@ TfrmBikeResult::TfrmBikeResult(TfrmMain& main) : TFrame(main) {
     lblCaption_ = MakeShadowLabel(this, {0, 8, 660, 44}, QString(), 30, Qt::yellow, Qt::black, 2);
     lblCaption_->SetAlignment(Qt::AlignCenter);
     const int price = PartPrice(part);
-    lblCaption_->SetCaption(part == 1 ? Utf8(ByLanguage("Výborně, máš prvních %1 bodů!", "Výborne, máš prvých %1 bodov!"))
-                                            .arg(price)
-                                      : Utf8(ByLanguage("Výborně, máš dalších %1 bodů!", "Výborne, máš ďalších %1 bodov!"))
-                                            .arg(price));
+    lblCaption_->SetCaption(
+        part == 1
+            ? Utf8(ByLanguage("Výborně, máš prvních %1 bodů!", "Výborne, máš prvých %1 bodov!")).arg(price)
+            : Utf8(ByLanguage("Výborně, máš dalších %1 bodů!", "Výborne, máš ďalších %1 bodov!")).arg(price));
 
     imgBike_ = new TImage(this);
     imgBike_->setGeometry(16, 64, 352, 264);

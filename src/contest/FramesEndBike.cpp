@@ -160,7 +160,8 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     }
     Label7_->setVisible(entryOffered_);
 
-    lblTime_->setText(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) + QStringLiteral("  ") +
+    lblTime_->setText(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
+                      QStringLiteral("  ") +
                       QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 
     connect(&tmrBlink, &QTimer::timeout, this, &TfrmEndBike::tmrBlinkTimer);
@@ -177,7 +178,8 @@ void TfrmEndBike::showEvent(QShowEvent* event) {
     if (noEntryMessagePending_) {
         noEntryMessagePending_ = false;
         QTimer::singleShot(0, this, [this] {
-            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()), QMessageBox::Ok);
+            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()),
+                                     QMessageBox::Ok);
         });
     }
 }
@@ -221,9 +223,10 @@ void TfrmEndBike::Image16Click() {
     if (!entryOffered_) return;
     entryOffered_ = false; // one entry per contest
     if (!OpenWebAddress(address_))
-        QMessageBox::critical(this, QStringLiteral("Numerava"),
-                              Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
-                              QMessageBox::Ok);
+        QMessageBox::critical(
+            this, QStringLiteral("Numerava"),
+            Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
+            QMessageBox::Ok);
     HideEntry();
 }
 

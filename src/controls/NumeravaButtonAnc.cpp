@@ -15,9 +15,7 @@ QColor Lighter(const QColor& c) {
                   c.blue() + (255 - c.blue()) / 2);
 }
 
-QColor Darker(const QColor& c) {
-    return QColor(c.red() / 2, c.green() / 2, c.blue() / 2);
-}
+QColor Darker(const QColor& c) { return QColor(c.red() / 2, c.green() / 2, c.blue() / 2); }
 
 // A one-pixel frame: `topLeft` on the left column and the top row (but not the top row's last
 // pixel), `bottomRight` on the right column and the bottom row (but not the bottom row's first
@@ -181,10 +179,8 @@ void TNVCustomButton::paintEvent(QPaintEvent* /*event*/) {
         baseline += lineHeight;
     }
 
-    if (pushed_)
-        DrawBevel(painter, width(), height(), Darker(face), Lighter(face));
-    else
-        DrawBevel(painter, width(), height(), Lighter(face), Darker(face));
+    if (pushed_) DrawBevel(painter, width(), height(), Darker(face), Lighter(face));
+    else DrawBevel(painter, width(), height(), Lighter(face), Darker(face));
 
     if (!picture_.IsEmpty() && pictureWidth_ > 0 && pictureHeight_ > 0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -216,8 +212,7 @@ void TNVCustomButton::mouseReleaseEvent(QMouseEvent* event) {
 void SetButtonsLoading(QWidget* root, bool loading) {
     if (root == nullptr) return;
     if (auto* button = qobject_cast<TNVCustomButton*>(root)) button->SetLoading(loading);
-    for (TNVCustomButton* button : root->findChildren<TNVCustomButton*>())
-        button->SetLoading(loading);
+    for (TNVCustomButton* button : root->findChildren<TNVCustomButton*>()) button->SetLoading(loading);
 }
 
 } // namespace numerava

@@ -73,7 +73,8 @@ QRect TNumeravaEdit::CaretRect() const {
 }
 
 QSize TNumeravaEdit::sizeHint() const {
-    return {QFontMetrics(font_).horizontalAdvance(text_) + shadowOffset_ + 1, CellMetrics(font_).Height() + shadowOffset_};
+    return {QFontMetrics(font_).horizontalAdvance(text_) + shadowOffset_ + 1,
+            CellMetrics(font_).Height() + shadowOffset_};
 }
 
 void TNumeravaEdit::FitWidth() {
@@ -86,9 +87,7 @@ void TNumeravaEdit::Invalidate() {
     update();
 }
 
-void TNumeravaEdit::UpdateCaret() {
-    blink_.SetActive(caret_ && hasFocus());
-}
+void TNumeravaEdit::UpdateCaret() { blink_.SetActive(caret_ && hasFocus()); }
 
 bool TNumeravaEdit::event(QEvent* event) {
     // Every key, Tab included, goes to the key handler instead of moving the focus.

@@ -90,9 +90,7 @@ QRect TNumeravaLabel::TextRect(const QRect& bounds) const {
     return {bounds.topLeft(), QSize(measured.width() + shadowOffset_, measured.height() + shadowOffset_)};
 }
 
-QSize TNumeravaLabel::sizeHint() const {
-    return TextRect(rect()).size();
-}
+QSize TNumeravaLabel::sizeHint() const { return TextRect(rect()).size(); }
 
 void TNumeravaLabel::Changed() {
     AdjustBounds();
@@ -104,10 +102,8 @@ void TNumeravaLabel::AdjustBounds() {
     if (!autoSize_) return;
     const QSize size = TextRect(rect()).size();
     int x = this->x();
-    if (alignment_ & Qt::AlignRight)
-        x += width() - size.width();
-    else if (alignment_ & Qt::AlignHCenter)
-        x += (width() - size.width()) / 2;
+    if (alignment_ & Qt::AlignRight) x += width() - size.width();
+    else if (alignment_ & Qt::AlignHCenter) x += (width() - size.width()) / 2;
     setGeometry(x, y(), size.width(), size.height());
 }
 

@@ -14,8 +14,8 @@ void SetBackground(QWidget* widget, QColor color) {
     widget->setPalette(palette);
 }
 
-void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                 int fontPixels) {
+void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor,
+                 const QString& caption, int fontPixels) {
     button->setGeometry(geometry);
     button->SetColor(color);
     button->SetPushedColor(pushedColor);
@@ -27,13 +27,13 @@ void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor p
     button->setCursor(Qt::PointingHandCursor);
 }
 
-TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                            int fontPixels) {
+TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor,
+                            const QString& caption, int fontPixels) {
     return MakeStyledButton<TNumeravaButton>(parent, geometry, color, pushedColor, caption, fontPixels);
 }
 
-TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
-                                QColor shadowColor, int shadowOffset, bool bold) {
+TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels,
+                                QColor color, QColor shadowColor, int shadowOffset, bool bold) {
     auto* label = new TNumeravaLabel(parent);
     label->setGeometry(geometry);
     label->SetFont(ControlFont("Tahoma", fontPixels, bold));
@@ -44,8 +44,8 @@ TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& 
     return label;
 }
 
-QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold, QColor color,
-                  std::string_view face) {
+QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold,
+                  QColor color, std::string_view face) {
     auto* label = new QLabel(text, parent);
     label->setFont(ControlFont(face, fontPixels, bold));
     QPalette palette = label->palette();

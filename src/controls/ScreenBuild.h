@@ -21,23 +21,23 @@ void SetBackground(QWidget* widget, QColor color);
 
 // Gives any of the house buttons (push, radio, check) its look and place: Tahoma bold captions,
 // white 19-pixel pushed font, grey disabled text.
-void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                 int fontPixels = 19);
+void StyleButton(TNVCustomButton* button, QRect geometry, QColor color, QColor pushedColor,
+                 const QString& caption, int fontPixels = 19);
 
 template <typename Button>
-Button* MakeStyledButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                         int fontPixels = 19) {
+Button* MakeStyledButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor,
+                         const QString& caption, int fontPixels = 19) {
     auto* button = new Button(parent);
     StyleButton(button, geometry, color, pushedColor, caption, fontPixels);
     return button;
 }
 
 // A push button with the house look: Tahoma bold captions, white pushed font.
-TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor, const QString& caption,
-                            int fontPixels = 19);
+TNumeravaButton* MakeButton(QWidget* parent, QRect geometry, QColor color, QColor pushedColor,
+                            const QString& caption, int fontPixels = 19);
 
-TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels, QColor color,
-                                QColor shadowColor, int shadowOffset, bool bold = true);
+TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& caption, int fontPixels,
+                                QColor color, QColor shadowColor, int shadowOffset, bool bold = true);
 
 // A plain label at a position, sized to its text (Tahoma unless another face is named).
 QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold,

@@ -39,10 +39,8 @@ std::optional<TFixedNumber> ParseNumber(std::string_view text) {
     if (magnitude > maxPositive + (negative ? 1 : 0)) return std::nullopt;
 
     int64_t value = 0;
-    if (negative)
-        value = magnitude == maxPositive + 1 ? INT64_MIN : -static_cast<int64_t>(magnitude);
-    else
-        value = static_cast<int64_t>(magnitude);
+    if (negative) value = magnitude == maxPositive + 1 ? INT64_MIN : -static_cast<int64_t>(magnitude);
+    else value = static_cast<int64_t>(magnitude);
     return MakeNumber(decimals, value);
 }
 

@@ -104,8 +104,9 @@ std::string Format(std::string_view pattern, const std::vector<FormatArg>& args)
                 piece = FormatInteger(*arg.Integer(), type, precision);
                 served = true;
             } else if (type == 's' && arg.Text()) {
-                piece = precision >= 0 ? std::string(FirstCodePoints(*arg.Text(), static_cast<size_t>(precision)))
-                                       : *arg.Text();
+                piece = precision >= 0
+                            ? std::string(FirstCodePoints(*arg.Text(), static_cast<size_t>(precision)))
+                            : *arg.Text();
                 served = true;
             }
         }

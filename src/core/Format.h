@@ -14,8 +14,7 @@ namespace numerava {
 class FormatArg {
 public:
     template <typename Integer>
-        requires std::is_integral_v<Integer>
-    FormatArg(Integer value) : value_(static_cast<int64_t>(value)) {}
+    requires std::is_integral_v<Integer> FormatArg(Integer value) : value_(static_cast<int64_t>(value)) {}
     FormatArg(std::string_view text) : value_(std::string(text)) {}
     FormatArg(const std::string& text) : value_(text) {}
     FormatArg(const char* text) : value_(std::string(text)) {}

@@ -46,9 +46,7 @@ namespace {
 
 constexpr size_t MaxAnswerLength = 10;
 
-bool AcceptsN(int area) {
-    return area == 3 || area == 6;
-}
+bool AcceptsN(int area) { return area == 3 || area == 6; }
 
 } // namespace
 
@@ -103,10 +101,11 @@ TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, Cl
 }
 
 std::string ContestNoEntryMessage() {
-    return ByLanguage("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber jednu ze 30 "
-                      "kategorií!",
-                      "Po dokončení tohoto testu\r\nzápis do súťaže nebude možný!\r\nNabudúce si vyber jednu zo 30 "
-                      "kategórií!");
+    return ByLanguage(
+        "Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber jednu ze 30 "
+        "kategorií!",
+        "Po dokončení tohoto testu\r\nzápis do súťaže nebude možný!\r\nNabudúce si vyber jednu zo 30 "
+        "kategórií!");
 }
 
 void TDrillModel::ResetNotANumberText() {
@@ -215,10 +214,8 @@ void TDrillModel::Key(char key) {
     switch (key) {
     case '\b':
     case '/':
-        if (answerText_ == "N")
-            answerText_.clear();
-        else if (!answerText_.empty())
-            answerText_.pop_back();
+        if (answerText_ == "N") answerText_.clear();
+        else if (!answerText_.empty()) answerText_.pop_back();
         return;
     case '\r': JudgeAnswer(); return;
     case '*':

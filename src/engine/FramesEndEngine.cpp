@@ -2,9 +2,9 @@
 
 #include "catalogue/Grades.h"
 #include "controls/ControlFont.h"
+#include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "engine/FramesSummary.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -63,7 +63,8 @@ TfrmEndEngine::TfrmEndEngine(TfrmMain& main) : TFrame(main) {
 
     NumeravaButton1_ = MakeButton(this, {432, 428, 201, 45}, Lime, Lime, Utf8("Pokračovat"));
     NumeravaButton1_->setEnabled(false);
-    connect(NumeravaButton1_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(Main().NewWelcome()); });
+    connect(NumeravaButton1_, &TNumeravaButton::OnClick, this,
+            [this] { Main().ShowFrame(Main().NewWelcome()); });
 
     row_.Topic = topic.toStdString();
     row_.ModeName = modeText;

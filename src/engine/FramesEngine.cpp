@@ -6,12 +6,12 @@
 #include "catalogue/UnitsTexts.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaEdit.h"
+#include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "engine/FramesEndEngine.h"
 #include "engine/FramesExpertResults.h"
 #include "equation/NumeravaEquation.h"
 #include "platform/Desktop.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -121,9 +121,7 @@ QColor ShownColor(TDrillColor color) {
     return AnswerYellow;
 }
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 } // namespace
 
@@ -145,8 +143,7 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
             equation->SetFont(font);
             equation->SetShadowOffset(0);
         }
-        for (TNumeravaEdit* edit : {nvedtText_, nvedtResult_})
-            edit->SetShadowOffset(0);
+        for (TNumeravaEdit* edit : {nvedtText_, nvedtResult_}) edit->SetShadowOffset(0);
     }
     pnlLREngine_->setVisible(!model_->TextLayout());
     pnlTextEngine_->setVisible(model_->TextLayout());
@@ -154,7 +151,8 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
     Image1_->setVisible(model_->CategoryMarkVisible());
     Image2_->setVisible(model_->OtherMarkVisible());
     if (model_->CategoryWarningDue())
-        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()), QMessageBox::Ok);
+        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()),
+                             QMessageBox::Ok);
 
     connect(nvedtResult_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
     connect(nvedtText_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
@@ -250,8 +248,7 @@ void TfrmEngine::BuildLayout() {
     lblAverage_ = MakeTableLabel(this, {364, 353, 170, 26}, Utf8("Průměr"), Qt::AlignLeft);
     lblRAverage_ = MakeTableLabel(this, {534, 353, 85, 26}, QStringLiteral("0"), Qt::AlignRight);
     lblMode_ = MakeTableLabel(this, {364, 385, 255, 26}, QString(), Qt::AlignHCenter);
-    for (QLabel* label : {lblNum_, lblPts_, lblAverage_})
-        label->setEnabled(false);
+    for (QLabel* label : {lblNum_, lblPts_, lblAverage_}) label->setEnabled(false);
 
     Shape2_ = new TShape(this);
     Shape2_->setGeometry(358, 420, 265, 7);
@@ -296,16 +293,12 @@ void TfrmEngine::BuildLayout() {
     tmrEngine.setInterval(2000);
 }
 
-TNumeravaEdit* TfrmEngine::AnswerEdit() const {
-    return model_->TextLayout() ? nvedtText_ : nvedtResult_;
-}
+TNumeravaEdit* TfrmEngine::AnswerEdit() const { return model_->TextLayout() ? nvedtText_ : nvedtResult_; }
 
 void TfrmEngine::AnswerKeyPress(QKeyEvent* event) {
     char key = 0;
-    if (event->key() == Qt::Key_Backspace)
-        key = '\b';
-    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        key = '\r';
+    if (event->key() == Qt::Key_Backspace) key = '\b';
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = '\r';
     else if (event->text().size() == 1 && event->text()[0].unicode() < 128)
         key = static_cast<char>(event->text()[0].unicode());
     if (key == 0) return;
@@ -436,10 +429,8 @@ void TfrmEngine::EndDrill() {
     case TDrillEnd::BikeResult:
     case TDrillEnd::EndBike:
         main.ContestPoints = model.ContestPoints();
-        if (model.EndScreen() == TDrillEnd::EndBike)
-            main.ShowFrame(new TfrmEndBike(main));
-        else
-            main.ShowFrame(new TfrmBikeResult(main));
+        if (model.EndScreen() == TDrillEnd::EndBike) main.ShowFrame(new TfrmEndBike(main));
+        else main.ShowFrame(new TfrmBikeResult(main));
         break;
     case TDrillEnd::PracticeSummary:
     case TDrillEnd::None: {

@@ -1,10 +1,10 @@
 #include "engine/FramesExpertResults.h"
 
 #include "controls/ControlFont.h"
+#include "controls/ScreenBuild.h"
 #include "core/Format.h"
 #include "core/Language.h"
 #include "engine/FramesSummary.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -69,7 +69,8 @@ TfrmExpertResults::TfrmExpertResults(TfrmMain& main) : TFrame(main) {
 
     NumeravaButton1_ = MakeButton(this, {432, 428, 201, 45}, Lime, Lime, Utf8("Hlavní menu"));
     NumeravaButton1_->setEnabled(false);
-    connect(NumeravaButton1_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(Main().NewWelcome()); });
+    connect(NumeravaButton1_, &TNumeravaButton::OnClick, this,
+            [this] { Main().ShowFrame(Main().NewWelcome()); });
 
     row_.Topic = topic.toStdString();
     row_.ModeName = "EXPERT";

@@ -22,7 +22,8 @@ QLabel* TableLabel(QWidget* parent, const QString& text, QRect place, Qt::Alignm
 SummaryRow MakeSummaryRow(QWidget* parent, int left, int right, int top, const QString& name) {
     constexpr int height = 25;
     constexpr int valueWidth = 90;
-    return {TableLabel(parent, name, {left, top, right - left - valueWidth, height}, Qt::AlignLeft | Qt::AlignVCenter),
+    return {TableLabel(parent, name, {left, top, right - left - valueWidth, height},
+                       Qt::AlignLeft | Qt::AlignVCenter),
             TableLabel(parent, QStringLiteral("0"), {right - valueWidth, top, valueWidth, height},
                        Qt::AlignRight | Qt::AlignVCenter)};
 }

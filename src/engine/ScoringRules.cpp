@@ -4,9 +4,7 @@
 
 namespace numerava {
 
-bool HasCountdown(int mode, int area) {
-    return !(mode == ModeLargePractice && area >= 4 && area <= 6);
-}
+bool HasCountdown(int mode, int area) { return !(mode == ModeLargePractice && area >= 4 && area <= 6); }
 
 int PointsForAnswer(int mode, int elapsed) {
     if (mode == ModeContest) return NoteValue(elapsed);

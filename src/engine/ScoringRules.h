@@ -24,9 +24,7 @@ bool HasCountdown(int mode, int area);
 int PointsForAnswer(int mode, int elapsed);
 
 // Index of the contest's bank-note picture for `elapsed` percent (0 = 50 points .. 4 = 2 points).
-inline int MoneyPictureIndex(int elapsed) {
-    return elapsed / 20;
-}
+inline int MoneyPictureIndex(int elapsed) { return elapsed / 20; }
 
 // The expert mode's next step interval: 93 % of the current one, rounded to the nearest integer
 // with ties to even (230 -> 214 -> 199 -> 185 ...).
@@ -54,9 +52,7 @@ std::string AverageText(int drillPoints, int judged);
 
 // Width of the progress bar's fill (0..265); modes 3 and 4 have no bar and give 0.
 int ProgressWidth(int mode, int area, int drillPoints, int judged);
-inline bool ProgressVisible(int mode) {
-    return mode == ModeSmallPractice || mode == ModeLargePractice;
-}
+inline bool ProgressVisible(int mode) { return mode == ModeSmallPractice || mode == ModeLargePractice; }
 
 // The contest's status table: price of the part, the part's points, all points of the contest.
 struct TContestStatus {

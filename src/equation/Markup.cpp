@@ -16,7 +16,11 @@ struct CodePoint {
 CodePoint DecodeAt(std::string_view text, size_t pos) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
-    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    size_t length = lead < 0x80         ? 1
+                    : (lead >> 5) == 6  ? 2
+                    : (lead >> 4) == 14 ? 3
+                    : (lead >> 3) == 30 ? 4
+                                        : 0;
     if (length == 0 || pos + length > text.size()) return {lead, 1};
     char32_t value = length == 1 ? lead : lead & (0x7F >> length);
     for (size_t i = 1; i < length; ++i) {
@@ -26,7 +30,9 @@ CodePoint DecodeAt(std::string_view text, size_t pos) {
     return {value, length};
 }
 
-bool StartsWithControl(std::string_view text) { return !text.empty() && IsMarkupControl(DecodeAt(text, 0).Value); }
+bool StartsWithControl(std::string_view text) {
+    return !text.empty() && IsMarkupControl(DecodeAt(text, 0).Value);
+}
 
 // Cuts a text that is not a single item into plain runs and control items.
 TParsedMarkup ParseRow(std::string_view text) {
@@ -70,11 +76,20 @@ TParsedMarkup ParseRow(std::string_view text) {
 
 bool IsMarkupControl(char32_t c) {
     switch (c) {
-    case U'#': case U'&': case U'*': case U'/': case U':': case U';': case U'@':
-    case U'\\': case U'^': case U'_': case U'~': case U'Ä': case U'Ö':
-        return true;
-    default:
-        return false;
+    case U'#':
+    case U'&':
+    case U'*':
+    case U'/':
+    case U':':
+    case U';':
+    case U'@':
+    case U'\\':
+    case U'^':
+    case U'_':
+    case U'~':
+    case U'Ä':
+    case U'Ö': return true;
+    default: return false;
     }
 }
 
@@ -120,8 +135,7 @@ public:
         const auto count = args.size();
         switch (parsed.Kind) {
         case KindNone:
-        case KindLiteral:
-            return count == 1 ? canvas_.TextExtent(args[0]) : TSize{};
+        case KindLiteral: return count == 1 ? canvas_.TextExtent(args[0]) : TSize{};
         case KindRow: {
             TSize size;
             for (const auto& arg : args) {
@@ -139,7 +153,8 @@ public:
             return SmallFractionSize(args, depth);
         case U'^': {
             if (count < 1 || count > 2) break;
-            const TSize base = count == 2 ? Measure(args[0], depth + 1) : TSize{0, canvas_.TextExtent("Wg").Height};
+            const TSize base =
+                count == 2 ? Measure(args[0], depth + 1) : TSize{0, canvas_.TextExtent("Wg").Height};
             TCanvasStateGuard guard(canvas_);
             HalveFont();
             return {base.Width + Measure(args.back(), depth + 1).Width, base.Height};
@@ -167,8 +182,7 @@ public:
             canvas_.SetFontName("Symbol");
             return Measure(args[0], depth + 1);
         }
-        case U'_':
-            return {5, 0};
+        case U'_': return {5, 0};
         case KindNotEqual:
         case KindBlank:
             // With two groups the sign is measured like a small fraction of them.
@@ -239,9 +253,9 @@ public:
             const TSize radicand = Measure(args[0], depth + 1);
             const int w = index.Width + radicand.Width + 8;
             const int h = radicand.Height + 3;
-            const std::array<TPoint, 5> sign = {TPoint{x + w, y}, TPoint{x + index.Width + 5, y},
-                                                TPoint{x + index.Width + 2, y + h}, TPoint{x + index.Width, y + index.Height},
-                                                TPoint{x, y + index.Height}};
+            const std::array<TPoint, 5> sign = {
+                TPoint{x + w, y}, TPoint{x + index.Width + 5, y}, TPoint{x + index.Width + 2, y + h},
+                TPoint{x + index.Width, y + index.Height}, TPoint{x, y + index.Height}};
             canvas_.Polyline(sign);
             Paint(args[0], x + index.Width + 8, y + 3, depth + 1);
             return;
@@ -275,8 +289,7 @@ public:
             Paint(args[0], x, y, depth + 1);
             return;
         }
-        case U'_':
-            return;
+        case U'_': return;
         case KindNotEqual: {
             if (count != 0 && count != 2) break;
             TCanvasStateGuard guard(canvas_);
@@ -293,14 +306,14 @@ public:
             canvas_.SetFontSize(canvas_.FontSize() + 3);
             const TColor own = canvas_.Font().Color;
             canvas_.SetFontColor(ColorBlue);
-            for (const auto& [dx, dy] : {std::pair{-2, -2}, std::pair{-2, 1}, std::pair{1, -2}, std::pair{1, 1}})
+            for (const auto& [dx, dy] :
+                 {std::pair{-2, -2}, std::pair{-2, 1}, std::pair{1, -2}, std::pair{1, 1}})
                 canvas_.TextOut(x + dx, y + dy, "?");
             canvas_.SetFontColor(own);
             canvas_.TextOut(x, y, "?");
             return;
         }
-        default:
-            break;
+        default: break;
         }
         canvas_.TextOut(x, y, text); // wrong argument count: the item's characters literally
     }
@@ -314,7 +327,8 @@ private:
     }
 
     static TSize FractionSize(TSize numerator, TSize denominator, int space) {
-        return {std::max(numerator.Width, denominator.Width) + space, numerator.Height + denominator.Height + space};
+        return {std::max(numerator.Width, denominator.Width) + space,
+                numerator.Height + denominator.Height + space};
     }
 
     TSize SmallFractionSize(const std::vector<std::string>& args, int depth) {
@@ -351,9 +365,13 @@ void AppendToWord(std::vector<std::string>& words, bool newWord, std::string_vie
 
 } // namespace
 
-TSize MeasureMarkup(TMarkupCanvas& canvas, std::string_view text) { return Renderer(canvas).Measure(text, 0); }
+TSize MeasureMarkup(TMarkupCanvas& canvas, std::string_view text) {
+    return Renderer(canvas).Measure(text, 0);
+}
 
-void PaintMarkup(TMarkupCanvas& canvas, std::string_view text, int x, int y) { Renderer(canvas).Paint(text, x, y, 0); }
+void PaintMarkup(TMarkupCanvas& canvas, std::string_view text, int x, int y) {
+    Renderer(canvas).Paint(text, x, y, 0);
+}
 
 std::vector<std::string> WrapWords(const std::vector<std::string>& pieces) {
     std::vector<std::string> words;

@@ -90,7 +90,8 @@ private:
 // is undone after it.
 class TCanvasStateGuard {
 public:
-    explicit TCanvasStateGuard(TMarkupCanvas& canvas) : canvas_(canvas), font_(canvas.Font()), pen_(canvas.Pen()) {}
+    explicit TCanvasStateGuard(TMarkupCanvas& canvas)
+        : canvas_(canvas), font_(canvas.Font()), pen_(canvas.Pen()) {}
     ~TCanvasStateGuard() {
         canvas_.SetFont(font_);
         canvas_.SetPen(pen_);

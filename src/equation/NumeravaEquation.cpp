@@ -17,8 +17,8 @@ constexpr int MarkupPenWidth = 3;
 
 } // namespace
 
-QImage RenderMarkupImage(const std::string& text, const TFontState& font, const QColor& background, int shadowOffset,
-                         std::optional<QSize> wrapSize) {
+QImage RenderMarkupImage(const std::string& text, const TFontState& font, const QColor& background,
+                         int shadowOffset, std::optional<QSize> wrapSize) {
     TQtMarkupCanvas canvas(nullptr);
     canvas.SetFont(font);
     canvas.SetPen({MarkupPenWidth, ColorBlack});
@@ -53,7 +53,8 @@ QImage RenderMarkupImage(const std::string& text, const TFontState& font, const 
     return image;
 }
 
-TNumeravaEquation::TNumeravaEquation(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Window)) {}
+TNumeravaEquation::TNumeravaEquation(QWidget* parent)
+    : QWidget(parent), color_(palette().color(QPalette::Window)) {}
 
 void TNumeravaEquation::Invalidate() {
     dirty_ = true;

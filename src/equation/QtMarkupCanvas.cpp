@@ -23,7 +23,8 @@ QPointF PixelCentre(TPoint point) { return PixelCentre(point.X, point.Y); }
 
 // The ellipse of a box whose right and bottom are exclusive, through the centres of its edge pixels.
 QRectF EllipseBox(int left, int top, int right, int bottom) {
-    return {left + 0.5, top + 0.5, static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)};
+    return {left + 0.5, top + 0.5, static_cast<double>(right - left - 1),
+            static_cast<double>(bottom - top - 1)};
 }
 
 // Qt's angle (degrees, counter-clockwise from 3 o'clock) of the ellipse point on the radial from the
@@ -106,7 +107,8 @@ void TQtMarkupCanvas::Arc(int left, int top, int right, int bottom, TPoint start
     double span = EllipseAngle(left, top, right, bottom, end) - from;
     // Counter-clockwise from start to end; equal radials make the whole ellipse.
     while (span <= 0) span += 360;
-    painter_->drawArc(EllipseBox(left, top, right, bottom), static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+    painter_->drawArc(EllipseBox(left, top, right, bottom), static_cast<int>(std::lround(from * 16)),
+                      static_cast<int>(std::lround(span * 16)));
 }
 
 void TQtMarkupCanvas::FilledEllipse(int left, int top, int right, int bottom) {

@@ -38,21 +38,56 @@ void AddOrSubtract(TGenerateContext& context) {
     int a = 0, b = 0;
     switch (context.Difficulty) {
     case 1:
-        if (addition) do { a = R(20) + 1; b = R(20) + 1; } while (!Between(6, a + b, 20));
-        else do { a = R(20) + 1; b = R(20) + 1; } while (!(b < a));
+        if (addition) {
+            do {
+                a = R(20) + 1;
+                b = R(20) + 1;
+            } while (!Between(6, a + b, 20));
+        } else {
+            do {
+                a = R(20) + 1;
+                b = R(20) + 1;
+            } while (!(b < a));
+        }
         break;
     case 2:
-        if (addition) do { a = R(50) + 1; b = R(50) + 1; } while (!Between(10, a + b, 50));
-        else do { a = R(50) + 1; b = R(50) + 1; } while (!(b < a && a - b >= 10));
+        if (addition) {
+            do {
+                a = R(50) + 1;
+                b = R(50) + 1;
+            } while (!Between(10, a + b, 50));
+        } else {
+            do {
+                a = R(50) + 1;
+                b = R(50) + 1;
+            } while (!(b < a && a - b >= 10));
+        }
         break;
     case 3:
-        if (addition) do { a = R(100) + 1; b = R(100) + 1; } while (!Between(20, a + b, 100));
-        else do { a = R(100) + 1; b = R(100) + 1; } while (!(b < a && a - b >= 20));
+        if (addition) {
+            do {
+                a = R(100) + 1;
+                b = R(100) + 1;
+            } while (!Between(20, a + b, 100));
+        } else {
+            do {
+                a = R(100) + 1;
+                b = R(100) + 1;
+            } while (!(b < a && a - b >= 20));
+        }
         break;
     default:
-        if (addition)
-            do { a = 10 * (R(99) + 1); b = 10 * (R(99) + 1); } while (!(a + b >= 100 && a + b < 1000 && (a < 100 || b < 100)));
-        else do { a = 10 * (R(99) + 1); b = 10 * (R(8) + 1); } while (!(b < a));
+        if (addition) {
+            do {
+                a = 10 * (R(99) + 1);
+                b = 10 * (R(99) + 1);
+            } while (!(a + b >= 100 && a + b < 1000 && (a < 100 || b < 100)));
+        } else {
+            do {
+                a = 10 * (R(99) + 1);
+                b = 10 * (R(8) + 1);
+            } while (!(b < a));
+        }
         break;
     }
     if (addition) SetBody(context, Body(a, " + ", b), a + b);
@@ -63,10 +98,30 @@ void AddOrSubtract(TGenerateContext& context) {
 void Multiply(TGenerateContext& context) {
     int a = 0, b = 0;
     switch (context.Difficulty) {
-    case 1: do { a = R(10) + 2; b = R(10) + 2; } while (!(a * b <= 20)); break;
-    case 2: do { a = R(20) + 2; b = R(20) + 2; } while (!Between(20, a * b, 50)); break;
-    case 3: do { a = R(20) + 2; b = R(20) + 2; } while (!Between(50, a * b, 100)); break;
-    default: do { a = R(99) + 2; b = R(99) + 2; } while (!(a * b <= 999 && (a % 10 == 0 || b % 10 == 0))); break;
+    case 1:
+        do {
+            a = R(10) + 2;
+            b = R(10) + 2;
+        } while (!(a * b <= 20));
+        break;
+    case 2:
+        do {
+            a = R(20) + 2;
+            b = R(20) + 2;
+        } while (!Between(20, a * b, 50));
+        break;
+    case 3:
+        do {
+            a = R(20) + 2;
+            b = R(20) + 2;
+        } while (!Between(50, a * b, 100));
+        break;
+    default:
+        do {
+            a = R(99) + 2;
+            b = R(99) + 2;
+        } while (!(a * b <= 999 && (a % 10 == 0 || b % 10 == 0)));
+        break;
     }
     context.A.Value = a;
     context.B.Value = b;
@@ -77,10 +132,30 @@ void Multiply(TGenerateContext& context) {
 void Divide(TGenerateContext& context) {
     int q = 0, b = 0;
     switch (context.Difficulty) {
-    case 1: do { q = R(30) + 2; b = R(30) + 2; } while (!(q * b <= 20)); break;
-    case 2: do { q = R(30) + 2; b = R(30) + 2; } while (!Between(20, q * b, 50)); break;
-    case 3: do { q = R(50) + 2; b = R(50) + 2; } while (!Between(50, q * b, 100)); break;
-    default: do { q = 10 * (R(9) + 2); b = 10 * (R(9) + 2); } while (!(q * b <= 1000)); break;
+    case 1:
+        do {
+            q = R(30) + 2;
+            b = R(30) + 2;
+        } while (!(q * b <= 20));
+        break;
+    case 2:
+        do {
+            q = R(30) + 2;
+            b = R(30) + 2;
+        } while (!Between(20, q * b, 50));
+        break;
+    case 3:
+        do {
+            q = R(50) + 2;
+            b = R(50) + 2;
+        } while (!Between(50, q * b, 100));
+        break;
+    default:
+        do {
+            q = 10 * (R(9) + 2);
+            b = 10 * (R(9) + 2);
+        } while (!(q * b <= 1000));
+        break;
     }
     context.A.Value = q * b;
     context.B.Value = b;
@@ -92,28 +167,60 @@ void ExpressionUpTo20(TGenerateContext& context) {
     int a = 0, b = 0, c = 0;
     switch (R(8)) {
     case 0:
-        do { a = R(10) + 1; b = R(10) + 1; c = R(10) + 1; } while (!(b * c <= 20 && a + b * c <= 20));
+        do {
+            a = R(10) + 1;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(b * c <= 20 && a + b * c <= 20));
         return SetBody(context, Body(a, " + ", b, " * ", c), a + b * c);
     case 1:
-        do { a = R(20) + 1; b = R(8) + 2; c = R(10) + 1; } while (!(a * b <= 20 && a + c <= 20));
+        do {
+            a = R(20) + 1;
+            b = R(8) + 2;
+            c = R(10) + 1;
+        } while (!(a * b <= 20 && a + c <= 20));
         return SetBody(context, Body(a * b, " : ", b, " + ", c), a + c);
     case 2:
-        do { a = R(20) + 1; b = R(8) + 2; c = R(20) + 1; } while (!(a * b <= 20 && a - c >= 1));
+        do {
+            a = R(20) + 1;
+            b = R(8) + 2;
+            c = R(20) + 1;
+        } while (!(a * b <= 20 && a - c >= 1));
         return SetBody(context, Body(a * b, " : ", b, " - ", c), a - c);
     case 3:
-        do { a = R(10) + 1; b = R(10) + 1; c = R(20) + 1; } while (!(a * b <= 20 && a * b - c >= 1));
+        do {
+            a = R(10) + 1;
+            b = R(10) + 1;
+            c = R(20) + 1;
+        } while (!(a * b <= 20 && a * b - c >= 1));
         return SetBody(context, Body(a, " * ", b, " - ", c), a * b - c);
     case 4:
-        do { a = R(10) + 1; b = R(10) + 1; c = R(10) + 1; } while (!(a * b <= 20 && a * b + c <= 20));
+        do {
+            a = R(10) + 1;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(a * b <= 20 && a * b + c <= 20));
         return SetBody(context, Body(a, " * ", b, " + ", c), a * b + c);
     case 5:
-        do { a = R(20) + 1; b = R(20) + 1; c = R(20) + 1; } while (!(a - b - c >= 1));
+        do {
+            a = R(20) + 1;
+            b = R(20) + 1;
+            c = R(20) + 1;
+        } while (!(a - b - c >= 1));
         return SetBody(context, Body(a, " - ", b, " - ", c), a - b - c);
     case 6:
-        do { a = R(20) + 1; b = R(20) + 1; c = R(20) + 1; } while (!(a + b + c <= 20));
+        do {
+            a = R(20) + 1;
+            b = R(20) + 1;
+            c = R(20) + 1;
+        } while (!(a + b + c <= 20));
         return SetBody(context, Body(a, " + ", b, " + ", c), a + b + c);
     default:
-        do { a = R(20) + 1; b = R(20) + 1; c = R(20) + 1; } while (!(a + b <= 20 && c < a + b));
+        do {
+            a = R(20) + 1;
+            b = R(20) + 1;
+            c = R(20) + 1;
+        } while (!(a + b <= 20 && c < a + b));
         return SetBody(context, Body(a, " + ", b, " - ", c), a + b - c);
     }
 }
@@ -127,21 +234,112 @@ Numbers DrawUpTo50(int kind) {
     Numbers n;
     auto& [a, b, c, d] = n;
     switch (kind) {
-    case 0: do { a = R(30) + 1; b = R(10) + 1; c = R(10) + 1; } while (!(Between(20, b * c, 50) && Between(20, a + b * c, 50))); break;
-    case 1: do { a = R(50) + 1; b = R(8) + 2; c = R(20) + 1; } while (!(Between(20, a * b, 50) && Between(20, a + c, 50))); break;
-    case 2: do { a = R(9) + 2; b = R(9) + 2; c = R(50) + 1; } while (!(a * b <= 50 && a >= c)); break;
-    case 3: do { a = R(10) + 1; b = R(10) + 1; c = R(50) + 1; } while (!(Between(20, a * b, 50) && c <= a * b)); break;
-    case 4: do { a = R(9) + 2; b = R(9) + 2; c = R(30) + 1; } while (!Between(20, a * b + c, 50)); break;
-    case 5: do { a = 10 * (R(5) + 1); b = R(20) + 1; c = 10 * (R(3) + 1); } while (!(a - b - c >= 1)); break;
-    case 6: do { a = 5 * (R(5) + 1); b = R(20) + 1; c = 5 * (R(5) + 1); } while (!(a + b + c <= 50)); break;
-    case 7: do { a = 5 * (R(8) + 1); b = R(20) + 1; c = 5 * (R(5) + 1); } while (!(a + b <= 50 && c < a + b)); break;
-    case 8: do { a = 5 * (R(5) + 1); b = R(20) + 1; c = 5 * (R(5) + 1); d = 5 * (R(5) + 1); } while (!Between(20, a + b + c + d, 50)); break;
-    case 9: do { a = 5 * (R(5) + 1); b = R(20) + 1; c = 5 * (R(5) + 1); } while (!Between(20, b + c, 50)); break;
-    case 10: do { a = R(8); b = R(8); c = R(8); } while (!Between(20, a * b * c, 50)); break;
-    case 11: do { a = R(9) + 2; b = R(10) + 1; c = R(10) + 1; } while (!(c < b && Between(20, a * (b - c), 50))); break;
-    case 12: do { a = R(9) + 2; b = R(10) + 1; c = R(10) + 1; } while (!Between(20, a * (b + c), 50)); break;
-    case 13: do { a = R(31) + 20; b = R(20) + 1; c = R(10) + 1; } while (!(c < b && b - c <= 10 && a % (b - c) == 0 && a / (b - c) <= 10)); break;
-    default: do { a = R(31) + 20; b = R(10) + 1; c = R(10) + 1; } while (!(b + c <= 10 && a % (b + c) == 0 && a / (b + c) <= 10)); break;
+    case 0:
+        do {
+            a = R(30) + 1;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(Between(20, b * c, 50) && Between(20, a + b * c, 50)));
+        break;
+    case 1:
+        do {
+            a = R(50) + 1;
+            b = R(8) + 2;
+            c = R(20) + 1;
+        } while (!(Between(20, a * b, 50) && Between(20, a + c, 50)));
+        break;
+    case 2:
+        do {
+            a = R(9) + 2;
+            b = R(9) + 2;
+            c = R(50) + 1;
+        } while (!(a * b <= 50 && a >= c));
+        break;
+    case 3:
+        do {
+            a = R(10) + 1;
+            b = R(10) + 1;
+            c = R(50) + 1;
+        } while (!(Between(20, a * b, 50) && c <= a * b));
+        break;
+    case 4:
+        do {
+            a = R(9) + 2;
+            b = R(9) + 2;
+            c = R(30) + 1;
+        } while (!Between(20, a * b + c, 50));
+        break;
+    case 5:
+        do {
+            a = 10 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 10 * (R(3) + 1);
+        } while (!(a - b - c >= 1));
+        break;
+    case 6:
+        do {
+            a = 5 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(5) + 1);
+        } while (!(a + b + c <= 50));
+        break;
+    case 7:
+        do {
+            a = 5 * (R(8) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(5) + 1);
+        } while (!(a + b <= 50 && c < a + b));
+        break;
+    case 8:
+        do {
+            a = 5 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(5) + 1);
+            d = 5 * (R(5) + 1);
+        } while (!Between(20, a + b + c + d, 50));
+        break;
+    case 9:
+        do {
+            a = 5 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(5) + 1);
+        } while (!Between(20, b + c, 50));
+        break;
+    case 10:
+        do {
+            a = R(8);
+            b = R(8);
+            c = R(8);
+        } while (!Between(20, a * b * c, 50));
+        break;
+    case 11:
+        do {
+            a = R(9) + 2;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && Between(20, a * (b - c), 50)));
+        break;
+    case 12:
+        do {
+            a = R(9) + 2;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!Between(20, a * (b + c), 50));
+        break;
+    case 13:
+        do {
+            a = R(31) + 20;
+            b = R(20) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && b - c <= 10 && a % (b - c) == 0 && a / (b - c) <= 10));
+        break;
+    default:
+        do {
+            a = R(31) + 20;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(b + c <= 10 && a % (b + c) == 0 && a / (b + c) <= 10));
+        break;
     }
     return n;
 }
@@ -151,21 +349,112 @@ Numbers DrawUpTo100(int kind) {
     Numbers n;
     auto& [a, b, c, d] = n;
     switch (kind) {
-    case 0: do { a = R(50) + 1; b = R(10) + 1; c = R(10) + 1; } while (!(Between(50, b * c, 100) && Between(50, a + b * c, 100))); break;
-    case 1: do { a = R(50) + 1; b = R(8) + 2; c = R(20) + 1; } while (!(Between(50, a * b, 100) && Between(50, a + c, 100))); break;
-    case 2: do { a = R(10) + 2; b = R(10) + 2; c = R(50) + 1; } while (!(a * b <= 100 && a >= c)); break;
-    case 3: do { a = R(10) + 1; b = R(10) + 1; c = R(50) + 1; } while (!(Between(50, a * b, 100) && c <= a * b)); break;
-    case 4: do { a = R(9) + 2; b = R(9) + 2; c = 10 * (R(9) + 1); } while (!Between(50, a * b + c, 100)); break;
-    case 5: do { a = 20 * (R(5) + 1); b = R(20) + 1; c = 10 * (R(5) + 1); } while (!(a - b - c >= 1)); break;
-    case 6: do { a = 10 * (R(5) + 1); b = R(20) + 1; c = 10 * (R(5) + 1); } while (!(a + b + c <= 100)); break;
-    case 7: do { a = 10 * (R(8) + 1); b = R(20) + 1; c = 10 * (R(8) + 1); } while (!(a + b <= 100 && c < a + b)); break;
-    case 8: do { a = 5 * (R(10) + 1); b = R(20) + 1; c = 5 * (R(10) + 1); d = 5 * (R(10) + 1); } while (!Between(50, a + b + c + d, 100)); break;
-    case 9: do { a = 5 * (R(10) + 1); b = R(20) + 1; c = 5 * (R(10) + 1); } while (!Between(50, b + c, 100)); break;
-    case 10: do { a = R(11); b = R(11); c = R(11); } while (!Between(50, a * b * c, 100)); break;
-    case 11: do { a = R(9) + 2; b = R(20) + 1; c = R(10) + 1; } while (!(c < b && Between(50, a * (b - c), 100))); break;
-    case 12: do { a = R(9) + 2; b = R(10) + 1; c = R(10) + 1; } while (!Between(50, a * (b + c), 100)); break;
-    case 13: do { a = R(51) + 50; b = R(20) + 1; c = R(10) + 1; } while (!(c < b && b - c <= 20 && a % (b - c) == 0 && a / (b - c) <= 20)); break;
-    default: do { a = R(51) + 50; b = R(10) + 1; c = R(10) + 1; } while (!(b + c <= 20 && a % (b + c) == 0 && a / (b + c) <= 20)); break;
+    case 0:
+        do {
+            a = R(50) + 1;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(Between(50, b * c, 100) && Between(50, a + b * c, 100)));
+        break;
+    case 1:
+        do {
+            a = R(50) + 1;
+            b = R(8) + 2;
+            c = R(20) + 1;
+        } while (!(Between(50, a * b, 100) && Between(50, a + c, 100)));
+        break;
+    case 2:
+        do {
+            a = R(10) + 2;
+            b = R(10) + 2;
+            c = R(50) + 1;
+        } while (!(a * b <= 100 && a >= c));
+        break;
+    case 3:
+        do {
+            a = R(10) + 1;
+            b = R(10) + 1;
+            c = R(50) + 1;
+        } while (!(Between(50, a * b, 100) && c <= a * b));
+        break;
+    case 4:
+        do {
+            a = R(9) + 2;
+            b = R(9) + 2;
+            c = 10 * (R(9) + 1);
+        } while (!Between(50, a * b + c, 100));
+        break;
+    case 5:
+        do {
+            a = 20 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 10 * (R(5) + 1);
+        } while (!(a - b - c >= 1));
+        break;
+    case 6:
+        do {
+            a = 10 * (R(5) + 1);
+            b = R(20) + 1;
+            c = 10 * (R(5) + 1);
+        } while (!(a + b + c <= 100));
+        break;
+    case 7:
+        do {
+            a = 10 * (R(8) + 1);
+            b = R(20) + 1;
+            c = 10 * (R(8) + 1);
+        } while (!(a + b <= 100 && c < a + b));
+        break;
+    case 8:
+        do {
+            a = 5 * (R(10) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(10) + 1);
+            d = 5 * (R(10) + 1);
+        } while (!Between(50, a + b + c + d, 100));
+        break;
+    case 9:
+        do {
+            a = 5 * (R(10) + 1);
+            b = R(20) + 1;
+            c = 5 * (R(10) + 1);
+        } while (!Between(50, b + c, 100));
+        break;
+    case 10:
+        do {
+            a = R(11);
+            b = R(11);
+            c = R(11);
+        } while (!Between(50, a * b * c, 100));
+        break;
+    case 11:
+        do {
+            a = R(9) + 2;
+            b = R(20) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && Between(50, a * (b - c), 100)));
+        break;
+    case 12:
+        do {
+            a = R(9) + 2;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!Between(50, a * (b + c), 100));
+        break;
+    case 13:
+        do {
+            a = R(51) + 50;
+            b = R(20) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && b - c <= 20 && a % (b - c) == 0 && a / (b - c) <= 20));
+        break;
+    default:
+        do {
+            a = R(51) + 50;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(b + c <= 20 && a % (b + c) == 0 && a / (b + c) <= 20));
+        break;
     }
     return n;
 }
@@ -175,22 +464,114 @@ Numbers DrawUpTo1000(int kind) {
     Numbers n;
     auto& [a, b, c, d] = n;
     switch (kind) {
-    case 0: do { a = 50 * (R(20) + 1); b = 10 * (R(10) + 1); c = 10 * (R(10) + 1); } while (!(Between(100, b * c, 1000) && Between(100, a + b * c, 1000))); break;
-    case 1: do { a = 50 * (R(20) + 1); b = R(8) + 2; c = R(20) + 1; } while (!(Between(50, a * b, 1000) && Between(50, a + c, 1000))); break;
-    case 2: do { a = 50 * R(19) + 100; b = R(10) + 2; c = R(50) + 1; } while (!(a * b <= 1000 && a >= c)); break;
-    case 3: do { a = 100 * (R(10) + 1); b = R(10) + 1; c = 50 * (R(20) + 1); } while (!(Between(100, a * b, 1000) && c <= a * b)); break;
-    case 4: do { a = R(9) + 2; b = 50 * (R(20) + 1); c = 100 * (R(9) + 1); } while (!Between(100, a * b + c, 1000)); break;
-    case 5: do { a = 50 * (R(20) + 1); b = 10 * (R(20) + 1); c = 10 * (R(20) + 1); } while (!(a - b - c >= 0)); break;
-    case 6: do { a = 50 * (R(20) + 1); b = 10 * (R(20) + 1); c = 10 * (R(20) + 1); } while (!(a + b + c <= 1000)); break;
-    case 7: do { a = 50 * (R(20) + 1); b = 10 * (R(20) + 1); c = 10 * (R(20) + 1); } while (!(a + b <= 1000 && c < a + b)); break;
-    case 8: do { a = 100 * (R(9) + 1); b = 100 * (R(9) + 1); c = 100 * (R(9) + 1); d = 100 * (R(9) + 1); } while (!Between(100, a + b + c + d, 1000)); break;
+    case 0:
+        do {
+            a = 50 * (R(20) + 1);
+            b = 10 * (R(10) + 1);
+            c = 10 * (R(10) + 1);
+        } while (!(Between(100, b * c, 1000) && Between(100, a + b * c, 1000)));
+        break;
+    case 1:
+        do {
+            a = 50 * (R(20) + 1);
+            b = R(8) + 2;
+            c = R(20) + 1;
+        } while (!(Between(50, a * b, 1000) && Between(50, a + c, 1000)));
+        break;
+    case 2:
+        do {
+            a = 50 * R(19) + 100;
+            b = R(10) + 2;
+            c = R(50) + 1;
+        } while (!(a * b <= 1000 && a >= c));
+        break;
+    case 3:
+        do {
+            a = 100 * (R(10) + 1);
+            b = R(10) + 1;
+            c = 50 * (R(20) + 1);
+        } while (!(Between(100, a * b, 1000) && c <= a * b));
+        break;
+    case 4:
+        do {
+            a = R(9) + 2;
+            b = 50 * (R(20) + 1);
+            c = 100 * (R(9) + 1);
+        } while (!Between(100, a * b + c, 1000));
+        break;
+    case 5:
+        do {
+            a = 50 * (R(20) + 1);
+            b = 10 * (R(20) + 1);
+            c = 10 * (R(20) + 1);
+        } while (!(a - b - c >= 0));
+        break;
+    case 6:
+        do {
+            a = 50 * (R(20) + 1);
+            b = 10 * (R(20) + 1);
+            c = 10 * (R(20) + 1);
+        } while (!(a + b + c <= 1000));
+        break;
+    case 7:
+        do {
+            a = 50 * (R(20) + 1);
+            b = 10 * (R(20) + 1);
+            c = 10 * (R(20) + 1);
+        } while (!(a + b <= 1000 && c < a + b));
+        break;
+    case 8:
+        do {
+            a = 100 * (R(9) + 1);
+            b = 100 * (R(9) + 1);
+            c = 100 * (R(9) + 1);
+            d = 100 * (R(9) + 1);
+        } while (!Between(100, a + b + c + d, 1000));
+        break;
     // The fourth number is drawn with the others and not used.
-    case 9: do { a = 100 * (R(9) + 1); b = 100 * (R(9) + 1); c = 100 * (R(9) + 1); d = 100 * (R(9) + 1); } while (!(b + c <= 1000)); break;
-    case 10: do { a = 50 * (R(20) + 1); b = R(10) + 1; c = R(10) + 1; } while (!Between(100, a * b * c, 1000)); break;
-    case 11: do { a = 50 * (R(20) + 1); b = R(20) + 1; c = R(10) + 1; } while (!(c < b && Between(100, a * (b - c), 1000))); break;
-    case 12: do { a = R(9) + 2; b = 50 * (R(20) + 1); c = 50 * (R(20) + 1); } while (!Between(100, a * (b + c), 1000)); break;
-    case 13: do { a = 100 * R(9) + 200; b = R(20) + 1; c = R(10) + 1; } while (!(c < b && b - c <= 20 && a % (b - c) == 0 && a / (b - c) <= 20)); break;
-    default: do { a = 100 * R(9) + 200; b = R(10) + 1; c = R(10) + 1; } while (!(b + c <= 20 && a % (b + c) == 0 && a / (b + c) <= 20)); break;
+    case 9:
+        do {
+            a = 100 * (R(9) + 1);
+            b = 100 * (R(9) + 1);
+            c = 100 * (R(9) + 1);
+            d = 100 * (R(9) + 1);
+        } while (!(b + c <= 1000));
+        break;
+    case 10:
+        do {
+            a = 50 * (R(20) + 1);
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!Between(100, a * b * c, 1000));
+        break;
+    case 11:
+        do {
+            a = 50 * (R(20) + 1);
+            b = R(20) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && Between(100, a * (b - c), 1000)));
+        break;
+    case 12:
+        do {
+            a = R(9) + 2;
+            b = 50 * (R(20) + 1);
+            c = 50 * (R(20) + 1);
+        } while (!Between(100, a * (b + c), 1000));
+        break;
+    case 13:
+        do {
+            a = 100 * R(9) + 200;
+            b = R(20) + 1;
+            c = R(10) + 1;
+        } while (!(c < b && b - c <= 20 && a % (b - c) == 0 && a / (b - c) <= 20));
+        break;
+    default:
+        do {
+            a = 100 * R(9) + 200;
+            b = R(10) + 1;
+            c = R(10) + 1;
+        } while (!(b + c <= 20 && a % (b + c) == 0 && a / (b + c) <= 20));
+        break;
     }
     return n;
 }

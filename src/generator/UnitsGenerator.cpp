@@ -107,17 +107,14 @@ void CloseExercise(TGenerateContext& context, int area) {
             else context.Question = fa + context.Generator.AddSign + fb + " = ";
         } else if (operation == 2 || operation == 3) {
             if (difficulty == 4) context.Question = "&<" + q + ">";
-            else if (b.Value < 0)
-                context.Question = fa + " " + OperatorSigns[operation] + " (" + fb + ") = ";
+            else if (b.Value < 0) context.Question = fa + " " + OperatorSigns[operation] + " (" + fb + ") = ";
             else context.Question = fa + " " + OperatorSigns[operation] + " " + fb + " = ";
         } else {
             context.Question = difficulty == 4 ? "&<" + q + ">" : wrapped;
         }
         break;
     }
-    case 3:
-        context.Question = wrapped;
-        break;
+    case 3: context.Question = wrapped; break;
     case 4:
         NormalizeNumber(context.R);
         context.Question = Format(wrapped, {FormatNumber(context.R)});
@@ -178,8 +175,9 @@ TExercise TNumeravaGenerator::Generate() {
     CloseExercise(context, Area);
 
     TaskText = context.TaskText;
-    return TExercise{std::move(context.Question), std::move(context.Suffix), std::move(context.Prompt),
-                     context.Expected, std::move(context.TaskText), topic};
+    return TExercise{std::move(context.Question), std::move(context.Suffix),
+                     std::move(context.Prompt),   context.Expected,
+                     std::move(context.TaskText), topic};
 }
 
 void TranslateTaskText(std::string& taskText) {
@@ -199,14 +197,19 @@ void TranslateTaskText(std::string& taskText) {
         {"Zapiš des. číslem", "Zapíš des. číslom"},
     };
     static constexpr std::pair<const char*, const char*> substrings[] = {
-        {"pro", "pre"}, {"součin", "súčin"}, {"byla", "bola"}, {"Dopočítej", "Vypočítaj"}, {"Vypočítej", "Vypočítaj"},
+        {"pro", "pre"},
+        {"součin", "súčin"},
+        {"byla", "bola"},
+        {"Dopočítej", "Vypočítaj"},
+        {"Vypočítej", "Vypočítaj"},
     };
     // Each whole-text rule compares the text as the earlier rules left it.
     for (const auto& [czech, slovak] : wholeTexts)
         if (taskText == czech) taskText = slovak;
     for (const auto& [czech, slovak] : substrings) {
         const std::string_view from = czech;
-        if (const auto at = taskText.find(from); at != std::string::npos) taskText.replace(at, from.size(), slovak);
+        if (const auto at = taskText.find(from); at != std::string::npos)
+            taskText.replace(at, from.size(), slovak);
     }
 }
 

@@ -111,8 +111,7 @@ struct TEmfParser {
     static bool ReadPoints(TByteReader& in, uint64_t count, bool wide, std::vector<QPointF>& points) {
         if (count > in.Remaining() / (wide ? 8 : 4)) return false;
         points.reserve(static_cast<size_t>(count));
-        for (uint64_t i = 0; i < count; ++i)
-            points.push_back(Point(in, wide));
+        for (uint64_t i = 0; i < count; ++i) points.push_back(Point(in, wide));
         return in.ok();
     }
 
@@ -175,8 +174,7 @@ struct TEmfParser {
 
     bool Transform(TByteReader& in, bool modify) {
         float m[6];
-        for (float& value : m)
-            value = in.F32();
+        for (float& value : m) value = in.F32();
         const uint32_t mode = modify ? in.U32() : static_cast<uint32_t>(TWorldTransformOp::Set);
         if (!in.ok()) return false;
         for (const float value : m)
@@ -261,10 +259,8 @@ struct TEmfParser {
         case LineTo: {
             const QPointF point = Point(in, true);
             if (!in.ok()) return false;
-            if (type == MoveToEx)
-                ops.push_back(TMoveToOp{point});
-            else
-                ops.push_back(TLineToOp{point});
+            if (type == MoveToEx) ops.push_back(TMoveToOp{point});
+            else ops.push_back(TLineToOp{point});
             return true;
         }
         case SaveDC: ops.push_back(TSaveOp{}); return true;

@@ -69,7 +69,8 @@ TCellMetrics CellMetrics(const QFont& font) {
         const QFontMetrics metrics(font);
         return {metrics.ascent(), metrics.descent()};
     }
-    return {static_cast<int>(std::lround(ratios->Ascent * pixels)), static_cast<int>(std::lround(ratios->Descent * pixels))};
+    return {static_cast<int>(std::lround(ratios->Ascent * pixels)),
+            static_cast<int>(std::lround(ratios->Descent * pixels))};
 }
 
 int PixelSizeForHeight(const QFont& font, int height) {
@@ -114,7 +115,8 @@ QString TFontRegistry::Family(std::string_view faceName) {
     if (faceName == "Tahoma" || faceName == "MS Sans Serif")
         return tahomaFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : tahomaFamily_;
     // Without the symbol face, "~" arguments show their plain letters: "p" stays a Latin p, not π.
-    if (faceName == "Symbol") return symbolFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : symbolFamily_;
+    if (faceName == "Symbol")
+        return symbolFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : symbolFamily_;
     return QString::fromUtf8(faceName.data(), static_cast<qsizetype>(faceName.size()));
 }
 

@@ -56,8 +56,7 @@ QRectF DrawnExtent(const std::vector<TOp>& ops) {
     };
     for (const TOp& op : ops) {
         if (const auto* poly = std::get_if<TPolyOp>(&op)) {
-            for (const QPointF& point : poly->points)
-                add(point);
+            for (const QPointF& point : poly->points) add(point);
         } else if (const auto* box = std::get_if<TBoxOp>(&op)) {
             add(box->box.topLeft());
             add(box->box.bottomRight());
@@ -122,8 +121,7 @@ public:
     }
 
     void Run() {
-        for (const TOp& op : records_.ops)
-            std::visit(*this, op);
+        for (const TOp& op : records_.ops) std::visit(*this, op);
     }
 
     void operator()(const TMappingOp& op) {
@@ -205,8 +203,7 @@ public:
         case TPolyOp::Bezier:
             if (p.size() < 4) return;
             path.moveTo(p[0]);
-            for (size_t i = 1; i + 2 < p.size(); i += 3)
-                path.cubicTo(p[i], p[i + 1], p[i + 2]);
+            for (size_t i = 1; i + 2 < p.size(); i += 3) path.cubicTo(p[i], p[i + 1], p[i + 2]);
             Draw(path, false);
             return;
         case TPolyOp::PolylineTo:
@@ -352,11 +349,9 @@ private:
         if (used == 0) return;
         QPainterPath path(state_.position);
         if (op.kind == TPolyOp::BezierTo) {
-            for (size_t i = 0; i + 2 < used; i += 3)
-                path.cubicTo(p[i], p[i + 1], p[i + 2]);
+            for (size_t i = 0; i + 2 < used; i += 3) path.cubicTo(p[i], p[i + 1], p[i + 2]);
         } else {
-            for (size_t i = 0; i < used; ++i)
-                path.lineTo(p[i]);
+            for (size_t i = 0; i < used; ++i) path.lineTo(p[i]);
         }
         state_.position = p[used - 1];
         if (inPath_) {
@@ -429,15 +424,9 @@ TMetafile::TMetafile(const TMetafile&) = default;
 TMetafile& TMetafile::operator=(const TMetafile&) = default;
 TMetafile::~TMetafile() = default;
 
-TMetafile::Format TMetafile::Kind() const {
-    return records_->format;
-}
-QRectF TMetafile::Bounds() const {
-    return records_->bounds;
-}
-QSize TMetafile::NaturalSize() const {
-    return records_->naturalSize;
-}
+TMetafile::Format TMetafile::Kind() const { return records_->format; }
+QRectF TMetafile::Bounds() const { return records_->bounds; }
+QSize TMetafile::NaturalSize() const { return records_->naturalSize; }
 
 void TMetafile::Play(QPainter& painter, const QRectF& target) const {
     const QRectF& bounds = records_->bounds;

@@ -214,10 +214,8 @@ struct TWmfParser {
         case LineTo: {
             const QPointF point = PointYX(in);
             if (!in.ok()) return false;
-            if (function == MoveTo)
-                ops.push_back(TMoveToOp{point});
-            else
-                ops.push_back(TLineToOp{point});
+            if (function == MoveTo) ops.push_back(TMoveToOp{point});
+            else ops.push_back(TLineToOp{point});
             return true;
         }
         case Rectangle: return Box(TBoxOp::Rectangle, in);

@@ -1,7 +1,7 @@
 #include "screens/FrameInfo.h"
 
-#include "core/Language.h"
 #include "controls/ScreenBuild.h"
+#include "core/Language.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -16,7 +16,8 @@ constexpr int RowTops[6] = {34, 64, 97, 128, 163, 195};
 // The descriptions of areas 1 to 5 (area 6 keeps its text in both languages).
 constexpr std::pair<const char*, const char*> AreaTexts[5] = {
     {"- početní operace do 20, 50, 100, 1000", "- počtové operácie do 20, 50, 100, 1000"},
-    {"- přirozená, desetinná, celá čísla, racionální čísla", "- prirodzené, desatinné, celé čísla, racionálne čísla"},
+    {"- přirozená, desetinná, celá čísla, racionální čísla",
+     "- prirodzené, desatinné, celé čísla, racionálne čísla"},
     {"- mocniny, číselné výrazy", "- mocniny, číselné výrazy"},
     {"- převádění jednotek", "- prevody jednotiek"},
     {"- slovní úlohy", "- slovné úlohy"},
@@ -26,7 +27,8 @@ constexpr std::pair<const char*, const char*> AreaTexts[5] = {
 constexpr std::pair<const char*, const char*> ContestTexts[4] = {
     {"- žák se zapíše do tabulek rekordů na internetu", "- žiak sa zapíše do tabuliek rekordov na internete"},
     {"- diplomy a další ceny na konci pololetí", "- diplomy a ďalšie ceny každý polrok"},
-    {"- tabulky rekordů jsou společné pro žáky z ČR a SR", "- tabuľky rekordov sú spoločné pre žiakov zo SR i ČR"},
+    {"- tabulky rekordů jsou společné pro žáky z ČR a SR",
+     "- tabuľky rekordov sú spoločné pre žiakov zo SR i ČR"},
     {"- svůj výkon v soutěži si žák může vylepšovat", "- svoj výkon v súťaži si žiak môže zlepšiť"},
 };
 
@@ -41,9 +43,11 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
     for (int row = 0; row < 6; ++row) {
         const int top = RowTops[row];
         MakeLabel(this, {16, top}, QStringLiteral("NU%1").arg(row + 1), 19, true);
-        MakeImage(this, {56, top - 3, 28, 28}, QStringLiteral(":/info_area%1.jpg").arg(row + 1).toStdString());
-        QLabel* text = MakeLabel(this, {90, top}, Utf8(row < 5 ? AreaTexts[row].first : "- algebraické výrazy, rovnice"),
-                                 19, false);
+        MakeImage(this, {56, top - 3, 28, 28},
+                  QStringLiteral(":/info_area%1.jpg").arg(row + 1).toStdString());
+        QLabel* text =
+            MakeLabel(this, {90, top}, Utf8(row < 5 ? AreaTexts[row].first : "- algebraické výrazy, rovnice"),
+                      19, false);
         if (row < 5) areaLabels_[row] = text;
     }
     MakeImage(this, {515, 164, 70, 38}, ":/info_picture.jpg");

@@ -1,8 +1,8 @@
 #include "screens/FramesResults.h"
 
 #include "controls/ControlFont.h"
-#include "core/Language.h"
 #include "controls/ScreenBuild.h"
+#include "core/Language.h"
 #include "shell/FormsMain.h"
 
 #include <QHeaderView>
@@ -32,16 +32,18 @@ TfrmResults::TfrmResults(TfrmMain& main) : TFrame(main) {
     palette.setColor(QPalette::Base, QColor(204, 136, 17));
     lsvResults_->setPalette(palette);
     lsvResults_->setColumnCount(5);
-    lsvResults_->setHeaderLabels({Utf8("Učivo"), Utf8("Režim"), Utf8("Příkladů/čas"), Utf8("Body"), Utf8("Hodnocení")});
+    lsvResults_->setHeaderLabels(
+        {Utf8("Učivo"), Utf8("Režim"), Utf8("Příkladů/čas"), Utf8("Body"), Utf8("Hodnocení")});
     const int widths[] = {275, 80, 75, 75, 75};
     for (int column = 0; column < 5; ++column) lsvResults_->setColumnWidth(column, widths[column]);
 
     // Oldest first, as the rows were finished.
     for (int i = 0; i < main.ResultCount(); ++i) {
         const TNVLearnResults& row = main.GetResult(i);
-        new QTreeWidgetItem(lsvResults_, {QString::fromStdString(row.Topic), QString::fromStdString(row.ModeName),
-                                          QString::fromStdString(row.Tasks), QString::fromStdString(row.Points),
-                                          QString::fromStdString(row.Mark)});
+        new QTreeWidgetItem(lsvResults_,
+                            {QString::fromStdString(row.Topic), QString::fromStdString(row.ModeName),
+                             QString::fromStdString(row.Tasks), QString::fromStdString(row.Points),
+                             QString::fromStdString(row.Mark)});
     }
 
     Timer1.setSingleShot(true);
@@ -53,8 +55,9 @@ TfrmResults::TfrmResults(TfrmMain& main) : TFrame(main) {
 void TfrmResults::Timer1Timer() {
     nvbtnExit_->SetCaption(Utf8(ByLanguage("Zpět", "Späť")));
     title_->SetCaption(Utf8(ByLanguage("Přehled výsledků", "Prehľad výsledkov")));
-    lsvResults_->setHeaderLabels({Utf8("Učivo"), Utf8("Režim"), Utf8(ByLanguage("Příkladů/čas", "Príkladov/čas")),
-                                  Utf8("Body"), Utf8(ByLanguage("Hodnocení", "Hodnotenie"))});
+    lsvResults_->setHeaderLabels({Utf8("Učivo"), Utf8("Režim"),
+                                  Utf8(ByLanguage("Příkladů/čas", "Príkladov/čas")), Utf8("Body"),
+                                  Utf8(ByLanguage("Hodnocení", "Hodnotenie"))});
 }
 
 } // namespace numerava

@@ -6,9 +6,9 @@
 #include "controls/ControlFont.h"
 #include "controls/NumeravaCheck.h"
 #include "controls/NumeravaRadio.h"
+#include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "engine/FramesEngine.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 namespace numerava {
@@ -37,7 +37,8 @@ void FillDefaults(int area, uint8_t& difficulties, uint8_t& operations) {
     switch (area) {
     case 1:
         // "Počítání do 1000" with all four operations, also when everything was chosen.
-        if ((difficulties == 0 && operations == 0) || (difficulties == SetAllFour && operations == SetAllFour)) {
+        if ((difficulties == 0 && operations == 0) ||
+            (difficulties == SetAllFour && operations == SetAllFour)) {
             difficulties = MakeSet({4});
             operations = SetAllFour;
         }
@@ -72,8 +73,9 @@ TfrmSettings::TfrmSettings(TfrmMain& main) : TFrame(main) {
 
     for (int mode = 1; mode <= 4; ++mode) {
         const QRect place(ModeRadioLefts[mode - 1], 52, ModeRadioWidths[mode - 1], 45);
-        auto* radio = MakeStyledButton<TNumeravaRadio>(this, place, mode == 4 ? QColor(Qt::red) : LightBlue, Qt::blue,
-                                                       Utf8(ModeCaption(mode, 1).c_str()), mode == 3 ? 19 : 17);
+        auto* radio =
+            MakeStyledButton<TNumeravaRadio>(this, place, mode == 4 ? QColor(Qt::red) : LightBlue, Qt::blue,
+                                             Utf8(ModeCaption(mode, 1).c_str()), mode == 3 ? 19 : 17);
         radio->SetRadioGroup(1);
         radio->SetTag(mode);
         connect(radio, &TNVCustomButton::OnPush, this, &TfrmSettings::ModePushed);
@@ -182,9 +184,9 @@ void TfrmSettings::ContinueClick() {
     main.SetDifficultySet(difficulties);
     main.SetOperationSet(operations);
     if (main.Mode == ModeContest)
-        main.ShowFrame(new TfrmBikeInfo(main, [](TfrmMain& owner) -> TFrame* { return new TfrmSettings(owner); }));
-    else
-        main.ShowFrame(new TfrmEngine(main));
+        main.ShowFrame(
+            new TfrmBikeInfo(main, [](TfrmMain& owner) -> TFrame* { return new TfrmSettings(owner); }));
+    else main.ShowFrame(new TfrmEngine(main));
 }
 
 void TfrmSettings::Timer1Timer() {
@@ -201,8 +203,9 @@ void TfrmSettings::Timer1Timer() {
     } else if (limitV->Caption().startsWith(QLatin1Char('B'))) {
         SetLimitVSmallFont();
         const int area = Main().Area;
-        limitV->SetCaption(Utf8(ByLanguage(area == 4 || area == 5 ? "Bez limitu\r10 příkladů" : "Bez limitu\r20 příkladů",
-                                           area == 4 || area == 5 ? "Bez limitu\r10 príkladov" : "Bez limitu\r20 príkladov")));
+        limitV->SetCaption(Utf8(
+            ByLanguage(area == 4 || area == 5 ? "Bez limitu\r10 příkladů" : "Bez limitu\r20 příkladů",
+                       area == 4 || area == 5 ? "Bez limitu\r10 príkladov" : "Bez limitu\r20 príkladov")));
     }
     title_->SetCaption(Utf8(ByLanguage("Výběr učiva", "Výber učiva")));
 }

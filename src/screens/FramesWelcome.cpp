@@ -4,12 +4,12 @@
 #include "catalogue/WebAddresses.h"
 #include "catalogue/WordProblemFile.h"
 #include "controls/ControlFont.h"
+#include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
 #include "screens/FramesSettings.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 #include <QGroupBox>
@@ -49,9 +49,11 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
     setFixedSize(648, 470);
     SetBackground(this, Orange);
 
-    auto* title = MakeShadowLabel(this, {8, 15, 511, 115}, QStringLiteral("NUMERAVA"), 93, Navy, Qt::white, 3);
+    auto* title =
+        MakeShadowLabel(this, {8, 15, 511, 115}, QStringLiteral("NUMERAVA"), 93, Navy, Qt::white, 3);
     title->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    MakeShadowLabel(this, {17, 4, 365, 30}, Utf8("Testovací program 2023/2024"), 24, Qt::yellow, Qt::black, 1);
+    MakeShadowLabel(this, {17, 4, 365, 30}, Utf8("Testovací program 2023/2024"), 24, Qt::yellow, Qt::black,
+                    1);
 
     czechFlag_ = MakeImage(this, {542, 76, 40, 24}, ":/flag_cz.jpg");
     slovakFlag_ = MakeImage(this, {592, 75, 40, 25}, ":/flag_sk.jpg");
@@ -90,18 +92,24 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
 
     nvbtnExit_ = MakeButton(this, {10, 419, 116, 45}, Qt::red, Qt::red, QStringLiteral("Konec"));
     btnResults_ = MakeButton(this, {130, 419, 168, 45}, ButtonYellow, ButtonYellow, Utf8("Přehled známek"));
-    btnInfo_ = MakeButton(this, {302, 419, 128, 45}, ButtonYellow, ButtonYellow, QStringLiteral("O programe"));
+    btnInfo_ =
+        MakeButton(this, {302, 419, 128, 45}, ButtonYellow, ButtonYellow, QStringLiteral("O programe"));
 
     connect(nvbtnExit_, &TNumeravaButton::OnClick, this, [this] { Main().close(); });
-    connect(btnResults_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(new TfrmResults(Main())); });
+    connect(btnResults_, &TNumeravaButton::OnClick, this,
+            [this] { Main().ShowFrame(new TfrmResults(Main())); });
     connect(btnInfo_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(new TfrmInfo(Main())); });
-    connect(categoriesButton_, &TNumeravaButton::OnClick, this,
-            [this] { OpenContestPage(Language == LanguageSlovak ? "kategorie.php?jazyk=sk" : "kategorie.php?jazyk=cz"); });
-    connect(helpButton_, &TNumeravaButton::OnClick, this, [this] {
-        OpenContestPage(Language == LanguageSlovak ? "otazky.php?jazyk=sk&cislo_otazky=5" : "otazky.php?jazyk=cz&cislo_otazky=5");
+    connect(categoriesButton_, &TNumeravaButton::OnClick, this, [this] {
+        OpenContestPage(Language == LanguageSlovak ? "kategorie.php?jazyk=sk" : "kategorie.php?jazyk=cz");
     });
-    connect(czechFlag_, &TImage::OnClick, this, [this] { FlagClick(czechFlag_, slovakFlag_, LanguageCzech); });
-    connect(slovakFlag_, &TImage::OnClick, this, [this] { FlagClick(slovakFlag_, czechFlag_, LanguageSlovak); });
+    connect(helpButton_, &TNumeravaButton::OnClick, this, [this] {
+        OpenContestPage(Language == LanguageSlovak ? "otazky.php?jazyk=sk&cislo_otazky=5"
+                                                   : "otazky.php?jazyk=cz&cislo_otazky=5");
+    });
+    connect(czechFlag_, &TImage::OnClick, this,
+            [this] { FlagClick(czechFlag_, slovakFlag_, LanguageCzech); });
+    connect(slovakFlag_, &TImage::OnClick, this,
+            [this] { FlagClick(slovakFlag_, czechFlag_, LanguageSlovak); });
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(1);
@@ -138,21 +146,24 @@ void TfrmWelcome::FlagClick(TImage* flag, TImage* other, uint16_t language) {
 }
 
 void TfrmWelcome::LoadDataFile() {
-    const std::string path = Language == LanguageSlovak ? "Graphics\\numerava_sk.dat" : "Graphics\\numerava_cz.dat";
+    const std::string path =
+        Language == LanguageSlovak ? "Graphics\\numerava_sk.dat" : "Graphics\\numerava_cz.dat";
     const WordProblemFileError error = LoadWordProblemFile(path);
     if (error == WordProblemFileError::None) return;
     const QString file = QString::fromStdString(WithForwardSlashes(path));
     if (ReportedDataFiles().contains(file)) return;
     ReportedDataFiles().insert(file);
     QMessageBox::warning(this, QStringLiteral("Numerava"),
-                         QString::fromStdString(WordProblemFileMessage(error, Language)) + QStringLiteral("\n") + file);
+                         QString::fromStdString(WordProblemFileMessage(error, Language)) +
+                             QStringLiteral("\n") + file);
 }
 
 void TfrmWelcome::OpenContestPage(const std::string& pathAndQuery) {
     if (OpenWebAddress(QString::fromStdString(ContestPage(pathAndQuery)))) return;
-    QMessageBox::critical(this, QStringLiteral("Numerava"),
-                          Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
-                          QMessageBox::Ok);
+    QMessageBox::critical(
+        this, QStringLiteral("Numerava"),
+        Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
+        QMessageBox::Ok);
 }
 
 } // namespace numerava

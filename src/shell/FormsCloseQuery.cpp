@@ -30,8 +30,8 @@ void StyleButton(TNumeravaButton* button, QColor color, const QString& caption) 
 } // namespace
 
 TfrmCloseQuery::TfrmCloseQuery(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), shpOuter_(new TShape(this)), shpInner_(new TShape(this)),
-      pnlFrames_(new QWidget(this)), nvlblQuery_(new TNumeravaLabel(pnlFrames_)),
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), shpOuter_(new TShape(this)),
+      shpInner_(new TShape(this)), pnlFrames_(new QWidget(this)), nvlblQuery_(new TNumeravaLabel(pnlFrames_)),
       nvbtnYes_(new TNumeravaButton(pnlFrames_)), nvbtnNo_(new TNumeravaButton(pnlFrames_)) {
     setModal(true);
     resize(382, 116);
@@ -55,7 +55,8 @@ TfrmCloseQuery::TfrmCloseQuery(QWidget* owner)
     nvbtnNo_->setGeometry(261, 63, 97, 29);
     StyleButton(nvbtnYes_, Qt::red, QString::fromUtf8(ByLanguage("Ano", "Áno")));
     StyleButton(nvbtnNo_, Green, QString::fromUtf8(ByLanguage("Ne", "Nie")));
-    SetQuestion(QString::fromUtf8(ByLanguage("Opravdu chceš ukončit Numerava?", "Naozaj chceš skončiť Numerava?")));
+    SetQuestion(
+        QString::fromUtf8(ByLanguage("Opravdu chceš ukončit Numerava?", "Naozaj chceš skončiť Numerava?")));
 
     connect(nvbtnYes_, &TNumeravaButton::OnClick, this, [this] { done(ResultYes); });
     connect(nvbtnNo_, &TNumeravaButton::OnClick, this, [this] { done(ResultNo); });

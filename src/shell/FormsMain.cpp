@@ -1,8 +1,8 @@
 #include "shell/FormsMain.h"
 
+#include "controls/NumeravaButton.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
-#include "controls/NumeravaButton.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/Shape.h"
 
@@ -41,8 +41,8 @@ private:
     QPointer<TFrame> frame_;
 };
 
-constexpr const char* MoneyFiles[] = {"Graphics\\50.bmp", "Graphics\\20.bmp", "Graphics\\10.bmp", "Graphics\\5.bmp",
-                                      "Graphics\\2.bmp"};
+constexpr const char* MoneyFiles[] = {"Graphics\\50.bmp", "Graphics\\20.bmp", "Graphics\\10.bmp",
+                                      "Graphics\\5.bmp", "Graphics\\2.bmp"};
 
 } // namespace
 
@@ -171,7 +171,8 @@ bool TfrmMain::AskQuit() {
 void TfrmMain::AskAbort() {
     TfrmCloseQuery query(this);
     query.nvbtnYes()->SetColor(Qt::yellow);
-    query.SetQuestion(QString::fromUtf8(ByLanguage("Opravdu chceš přerušit počítání?", "Naozaj chceš prerušiť počítanie?")));
+    query.SetQuestion(QString::fromUtf8(
+        ByLanguage("Opravdu chceš přerušit počítání?", "Naozaj chceš prerušiť počítanie?")));
     if (query.exec() == TfrmCloseQuery::ResultYes) ShowFrame(NewWelcome());
 }
 
@@ -181,8 +182,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != this) return false; // the modal questions handle their own keys
     // A key an ignoring child passes on to its parent arrives here again: route it once.
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (event == lastKeyEvent_ && key->timestamp() == lastKeyTime_ && lastKeyTarget_ && widget != lastKeyTarget_ &&
-        widget->isAncestorOf(lastKeyTarget_))
+    if (event == lastKeyEvent_ && key->timestamp() == lastKeyTime_ && lastKeyTarget_ &&
+        widget != lastKeyTarget_ && widget->isAncestorOf(lastKeyTarget_))
         return false;
     lastKeyEvent_ = event;
     lastKeyTime_ = key->timestamp();

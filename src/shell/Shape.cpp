@@ -36,10 +36,10 @@ void TShape::paintEvent(QPaintEvent*) {
     const int right = inset + w - 1 - penWidth_ / 2;
     const int top = left;
     const int bottom = inset + h - 1 - penWidth_ / 2;
-    painter.fillRect(left, top, right + band - left, band, pen_);     // top
-    painter.fillRect(left, bottom, right + band - left, band, pen_);  // bottom
-    painter.fillRect(left, top, band, bottom + band - top, pen_);     // left
-    painter.fillRect(right, top, band, bottom + band - top, pen_);    // right
+    painter.fillRect(left, top, right + band - left, band, pen_);    // top
+    painter.fillRect(left, bottom, right + band - left, band, pen_); // bottom
+    painter.fillRect(left, top, band, bottom + band - top, pen_);    // left
+    painter.fillRect(right, top, band, bottom + band - top, pen_);   // right
 }
 
 } // namespace numerava

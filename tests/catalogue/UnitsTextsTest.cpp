@@ -55,8 +55,7 @@ TEST_F(UnitsTextsTest, TopicTextJoinsColumnsAndCollapsesCompleteOnes) {
         {LanguageCzech, 5, all, all, "NU 5: T1,T2,T3,T4, T7,T8,T9,T10"},
         {LanguageCzech, 5, MakeSet({6}), MakeSet({1, 6}), "NU 5: T6, T7,T12"},
     };
-    for (int i = 1; i <= SectionCount; ++i)
-        SectionTitles[static_cast<size_t>(i)] = "T" + std::to_string(i);
+    for (int i = 1; i <= SectionCount; ++i) SectionTitles[static_cast<size_t>(i)] = "T" + std::to_string(i);
     for (const TopicCase& c : cases) {
         Language = c.language;
         const TSelection selection{ModeSmallPractice, c.area, c.difficulties, c.operations};
@@ -167,8 +166,7 @@ TEST_F(UnitsTextsTest, NoteValueByFifthOfTheTimeUsed) {
         {0, 50},  {19, 50}, {-19, 50}, {-20, 0}, {20, 20}, {39, 20},
         {40, 10}, {60, 5},  {80, 2},   {99, 2},  {100, 0}, {1000, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(NoteValue(c.percent), c.note) << "percent " << c.percent;
+    for (const auto& c : cases) EXPECT_EQ(NoteValue(c.percent), c.note) << "percent " << c.percent;
 }
 
 } // namespace

@@ -23,12 +23,10 @@ using Lines = std::vector<std::string>;
 std::string MakeFile(const Lines& preamble, const std::vector<std::pair<std::string, Lines>>& sections,
                      const std::string& eol = "\r\n") {
     std::string text;
-    for (const std::string& line : preamble)
-        text += line + eol;
+    for (const std::string& line : preamble) text += line + eol;
     for (const auto& [title, body] : sections) {
         text += ":" + title + eol;
-        for (const std::string& line : body)
-            text += line + eol;
+        for (const std::string& line : body) text += line + eol;
     }
     return text;
 }
@@ -134,8 +132,7 @@ TEST(WordProblemFileTest, SplitsThePreambleAndTheSectionsByTheirFirstCharacters)
 TEST(WordProblemFileTest, DecodesWindows1250Letters) {
     // "Šimon", "Kateřina" in the preamble; the title "Úhly"; a line with "ě", "°" and "€".
     std::string bytes = "\x8Aimon\r\nKate\xF8ina\r\n:\xDAhly\r\n[5][\xB0]v\xEC\x74\x61 \x80\r\n";
-    for (int k = 2; k <= SectionCount; ++k)
-        bytes += ":S\r\n";
+    for (int k = 2; k <= SectionCount; ++k) bytes += ":S\r\n";
     WordProblemFileError error = WordProblemFileError::Missing;
     const TWordProblemFile file = Parse(bytes, error);
     ASSERT_EQ(error, WordProblemFileError::None);
@@ -320,8 +317,7 @@ TEST(WordProblemFileTest, TheShippedDataFilesFollowTheFormat) {
         ASSERT_EQ(LoadWordProblemFile(std::string(NUMERAVA_SOURCE_DIR) + "/Graphics/" + c.file),
                   WordProblemFileError::None);
 
-        for (size_t k = 1; k <= 6; ++k)
-            EXPECT_EQ(SectionTitles[k], c.titles[k - 1]);
+        for (size_t k = 1; k <= 6; ++k) EXPECT_EQ(SectionTitles[k], c.titles[k - 1]);
         EXPECT_EQ(SectionTitles[10], c.titles[6]);
         for (size_t k = 1; k <= SectionCount; ++k) {
             EXPECT_FALSE(SectionTitles[k].empty());

@@ -1,16 +1,15 @@
 // The contest screens: the introduction, the purchase screen between parts and the final screen,
 // driven by clicks, keys and timer ticks against a replaced clock.
 
-#include "support/ModalAnswer.h"
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "contest/FramesBikeInfo.h"
 #include "contest/FramesBikeResult.h"
 #include "contest/FramesEndBike.h"
 #include "controls/NumeravaButton.h"
-#include "controls/ScreenBuild.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/NumeravaLabel.h"
+#include "controls/ScreenBuild.h"
 #include "core/FixedNumber.h"
 #include "core/Language.h"
 #include "engine/DrillModel.h"
@@ -20,6 +19,7 @@
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -36,9 +36,7 @@ public:
     explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
 };
 
-TFrame* NewWelcome(TfrmMain& main) {
-    return new TWelcome(main);
-}
+TFrame* NewWelcome(TfrmMain& main) { return new TWelcome(main); }
 
 uint32_t Now = 0;
 
@@ -105,15 +103,15 @@ private slots:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("first") << 1 << U("Výborně, máš prvních 101 bodů!") << "HOTOVO 1/16" << U("PŘEDNÍ RÁFEK")
-                               << U("101 bodů") << U("15 dílů") << "Graphics/kolo01.jpg";
-        QTest::newRow("sixth shows the fifth picture") << 6 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 6/16"
-                                                       << "SEDMIKOLEČKO" << U("201 bodů") << U("10 dílů")
-                                                       << "Graphics/kolo05.jpg";
-        QTest::newRow("thirteenth") << 13 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 13/16" << U("ŠLAPADLA")
-                                    << U("201 bodů") << U("3 díly") << "Graphics/kolo13.jpg";
-        QTest::newRow("fifteenth") << 15 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 15/16" << "ZVONEK"
-                                   << U("101 bodů") << U("1 díl") << "Graphics/kolo15.jpg";
+        QTest::newRow("first") << 1 << U("Výborně, máš prvních 101 bodů!") << "HOTOVO 1/16"
+                               << U("PŘEDNÍ RÁFEK") << U("101 bodů") << U("15 dílů") << "Graphics/kolo01.jpg";
+        QTest::newRow("sixth shows the fifth picture")
+            << 6 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 6/16"
+            << "SEDMIKOLEČKO" << U("201 bodů") << U("10 dílů") << "Graphics/kolo05.jpg";
+        QTest::newRow("thirteenth") << 13 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 13/16"
+                                    << U("ŠLAPADLA") << U("201 bodů") << U("3 díly") << "Graphics/kolo13.jpg";
+        QTest::newRow("fifteenth") << 15 << U("Výborně, máš dalších 201 bodů!") << "HOTOVO 15/16"
+                                   << "ZVONEK" << U("101 bodů") << U("1 díl") << "Graphics/kolo15.jpg";
     }
     void purchaseScreenTexts() {
         QFETCH(int, part);
@@ -189,8 +187,9 @@ private slots:
             ModalCounter boxes;
             QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
             QCOMPARE(boxes.count, 1);
-            QCOMPARE(boxes.lastText, U("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber "
-                                       "jednu ze 30 kategorií!"));
+            QCOMPARE(boxes.lastText,
+                     U("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber "
+                       "jednu ze 30 kategorií!"));
         }
         auto* first = Current<TfrmEngine>(main);
         QVERIFY(first);
@@ -228,12 +227,10 @@ private slots:
         main.ShowFrame(screen);
         QCoreApplication::processEvents();
         screen->Timer1Timer();
-        Now = 145000; // 45 s on the purchase screen
+        Now = 145000;                 // 45 s on the purchase screen
         for (int i = 0; i < 2; ++i) { // a second press before the switch changes nothing
-            if (byEnter)
-                QTest::keyClick(screen->nvbtnOK(), Qt::Key_Return);
-            else
-                QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+            if (byEnter) QTest::keyClick(screen->nvbtnOK(), Qt::Key_Return);
+            else QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
         }
         QCOMPARE(main.ContestCounter, 4);
         QCOMPARE(Now - static_cast<uint32_t>(main.ContestStartTick), uint32_t(60000));

@@ -30,16 +30,17 @@ TEST(ContestScore, AddsTheTimeBonusAndSubtractsFiftyPerMistake) {
     } cases[] = {
         {2816, 25 * 60000, 3, -300, 2366}, // 2816 - 300 - 150
         {0, 0, 0, 1200, 1200},
-        {1616, 20 * 60000, 0, 0, 1616},    // exactly on target
-        {1616, 1199999, 0, 1, 1617},       // 1199.999 s counts as 1199 s
-        {1616, 1200999, 0, 0, 1616},       // 1200.999 s counts as 1200 s
+        {1616, 20 * 60000, 0, 0, 1616}, // exactly on target
+        {1616, 1199999, 0, 1, 1617},    // 1199.999 s counts as 1199 s
+        {1616, 1200999, 0, 0, 1616},    // 1200.999 s counts as 1200 s
         {1616, 1201000, 0, -1, 1615},
         {1616, 0, 1, 1200, 2766},
         {1616, 40 * 60000, 30, -1200, -1084}, // slow and careless: negative
-        {Max, 0, 0, 1200, Min + 1199},      // wraps like a 32-bit integer
+        {Max, 0, 0, 1200, Min + 1199},        // wraps like a 32-bit integer
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.points << " points, " << c.elapsedMs << " ms, " << c.mistakes << " mistakes");
+        SCOPED_TRACE(testing::Message()
+                     << c.points << " points, " << c.elapsedMs << " ms, " << c.mistakes << " mistakes");
         EXPECT_EQ(ContestTimeBonus(c.elapsedMs), c.bonus);
         EXPECT_EQ(ContestFinalScore(c.points, c.elapsedMs, c.mistakes), c.score);
     }
@@ -50,8 +51,13 @@ TEST(ContestScore, FormatsTheDurationAsMinutesAndSeconds) {
         int64_t ms;
         const char* text;
     } cases[] = {
-        {0, "00:00"},     {999, "00:00"},         {59999, "00:59"},    {60000, "01:00"},
-        {65000, "01:05"}, {25 * 60000, "25:00"},  {3600000, "60:00"}, // minutes do not wrap at 60
+        {0, "00:00"},
+        {999, "00:00"},
+        {59999, "00:59"},
+        {60000, "01:00"},
+        {65000, "01:05"},
+        {25 * 60000, "25:00"},
+        {3600000, "60:00"}, // minutes do not wrap at 60
         {100 * 60000 + 7000, "100:07"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatDuration(c.ms), c.text) << c.ms;
@@ -63,12 +69,9 @@ TEST(ContestScore, WordsTheMistakesByCount) {
         const char* czech;
         const char* slovak;
     } cases[] = {
-        {0, "bez chyby", "bez chyby"},
-        {1, "1 chyba × 50b", "1 chyba × 50b"},
-        {2, "2 chyby × 50b", "2 chyby × 50b"},
-        {4, "4 chyby × 50b", "4 chyby × 50b"},
-        {5, "5 chyb × 50b.", "5 chýb × 50b."},
-        {22, "22 chyb × 50b.", "22 chýb × 50b."},
+        {0, "bez chyby", "bez chyby"},         {1, "1 chyba × 50b", "1 chyba × 50b"},
+        {2, "2 chyby × 50b", "2 chyby × 50b"}, {4, "4 chyby × 50b", "4 chyby × 50b"},
+        {5, "5 chyb × 50b.", "5 chýb × 50b."}, {22, "22 chyb × 50b.", "22 chýb × 50b."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ContestMistakesText(c.mistakes, Cz), c.czech) << c.mistakes;
@@ -83,7 +86,7 @@ TEST(ContestScore, WordsThePartsLeftByCount) {
         const char* slovak;
     } cases[] = {
         {15, "15 dílů", "15 dielov"}, {5, "5 dílů", "5 dielov"}, {4, "4 díly", "4 diely"},
-        {3, "3 díly", "3 diely"},     {2, "2 díly", "2 diely"},   {1, "1 díl", "1 diel"},
+        {3, "3 díly", "3 diely"},     {2, "2 díly", "2 diely"},  {1, "1 díl", "1 diel"},
         {0, "0 dílů", "0 dielov"},
     };
     for (const auto& c : cases) {
@@ -119,7 +122,8 @@ const struct {
     {31, "NU 3: Mocniny a odmocniny / Vše", "NU 3: Mocniny a odmocniny / Všetko"},
     {32, "NU 3: Výrazy bez závorek / Vše", "NU 3: Výrazy bez zátvoriek / Všetko"},
     {33, "NU 3: Výrazy se závorkami / Vše", "NU 3: Výrazy so zátvorkami / Všetko"},
-    {34, "NU 3: Výrazy bez závorek,Výrazy se závorkami / Vše", "NU 3: Výrazy bez zátvoriek,Výrazy so zátvorkami / Všetko"},
+    {34, "NU 3: Výrazy bez závorek,Výrazy se závorkami / Vše",
+     "NU 3: Výrazy bez zátvoriek,Výrazy so zátvorkami / Všetko"},
     {4, "NU 4: Vše", "NU 4: Všetko"},
     {41, "NU 4: Jednotky pro 1. stupeň", "NU 4: Jednotky pre 1. stupeň"},
     {42, "NU 4: Jednotky 1/2", "NU 4: Jednotky 1/2"},
@@ -157,15 +161,16 @@ TEST(ContestCategory, OtherTextsAreNoCategory) {
         const char* text;
         uint16_t language;
     } cases[] = {
-        {"NU 1: Vše", Cz},                   // the whole of area 1 is no category
+        {"NU 1: Vše", Cz}, // the whole of area 1 is no category
         {"NU 1: Všetko", Sk},
         {"", Cz},
-        {"nu 2: vše", Cz},                   // case matters
-        {"NU 2: Vše ", Cz},                  // so does a trailing space
+        {"nu 2: vše", Cz},  // case matters
+        {"NU 2: Vše ", Cz}, // so does a trailing space
         {"NU 2: Desetinná čísla / Násobení", Cz},
         {"NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny", Cz}, // recognised only once shortened
     };
-    for (const auto& c : cases) EXPECT_EQ(ContestCategoryCode(c.text, c.language), NoContestCategory) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(ContestCategoryCode(c.text, c.language), NoContestCategory) << c.text;
 }
 
 TEST(ContestCategory, ShortensTheLongTopicsOfTheFinalScreen) {
@@ -173,8 +178,10 @@ TEST(ContestCategory, ShortensTheLongTopicsOfTheFinalScreen) {
         const char* topic;
         const char* label;
     } cases[] = {
-        {"NU 4: Jednotky pro 1. stupeň,Jednotky délky,Jednotky hmotnosti,Jednotky času", "NU 4: Jednotky 1/2"},
-        {"NU 4: Jednotky pre 1. stupeň,Jednotky dĺžky,Jednotky hmotnosti,Jednotky času", "NU 4: Jednotky 1/2"},
+        {"NU 4: Jednotky pro 1. stupeň,Jednotky délky,Jednotky hmotnosti,Jednotky času",
+         "NU 4: Jednotky 1/2"},
+        {"NU 4: Jednotky pre 1. stupeň,Jednotky dĺžky,Jednotky hmotnosti,Jednotky času",
+         "NU 4: Jednotky 1/2"},
         {"NU 5: Úlohy pro 1. stupeň,Úlohy s des.čísly a zlomky,Úhly,Celá čísla,Úlohy o pohybu,Chytáky",
          "NU 5: Slovní úlohy 1/2"},
         {"NU 5: Úlohy pre 1. stupeň,Úlohy s des.číslami a zlomkami,Uhly,Celé čísla,Úlohy o pohybe,Chytáky",
@@ -183,7 +190,8 @@ TEST(ContestCategory, ShortensTheLongTopicsOfTheFinalScreen) {
         {"NU 6: Rovnice,Hodnota výrazu,Úpravy výrazov,Mocniny", "NU 6: Algebra 1/2"},
         // Anything else stays as it is.
         {"NU 6: Rovnice,Hodnota výrazu", "NU 6: Rovnice,Hodnota výrazu"},
-        {"NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny ", "NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny "},
+        {"NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny ",
+         "NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny "},
         {"NU 4: Jednotky pro 1. stupeň", "NU 4: Jednotky pro 1. stupeň"},
         {"", ""},
     };
@@ -191,10 +199,16 @@ TEST(ContestCategory, ShortensTheLongTopicsOfTheFinalScreen) {
 }
 
 TEST(ContestCategory, ShortenedLongTopicsAreCategories) {
-    EXPECT_EQ(ContestCategoryCode(ShortenContestTopic("NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny"), Cz), 61);
-    EXPECT_EQ(ContestCategoryCode(ShortenContestTopic("NU 6: Rovnice,Hodnota výrazu,Úpravy výrazov,Mocniny"), Sk), 61);
+    EXPECT_EQ(
+        ContestCategoryCode(ShortenContestTopic("NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny"), Cz),
+        61);
+    EXPECT_EQ(
+        ContestCategoryCode(ShortenContestTopic("NU 6: Rovnice,Hodnota výrazu,Úpravy výrazov,Mocniny"), Sk),
+        61);
     EXPECT_EQ(ContestCategoryCode(
-                  ShortenContestTopic("NU 4: Jednotky pre 1. stupeň,Jednotky dĺžky,Jednotky hmotnosti,Jednotky času"), Sk),
+                  ShortenContestTopic(
+                      "NU 4: Jednotky pre 1. stupeň,Jednotky dĺžky,Jednotky hmotnosti,Jednotky času"),
+                  Sk),
               42);
     EXPECT_EQ(ContestCategoryCode(ShortenContestTopic("NU 5: Úlohy pre 1. stupeň,Úlohy s des.číslami a "
                                                       "zlomkami,Uhly,Celé čísla,Úlohy o pohybe,Chytáky"),
@@ -214,10 +228,10 @@ TEST(ContestAddress, CheckNumberWrapsLikeSigned32BitArithmetic) {
         uint16_t category;
         int32_t check;
     } cases[] = {
-        {0, 0, 418},     // 1789 = 3 x 457 + 418
-        {1, 0, 130},     // 50400 = 110 x 457 + 130
-        {2366, 20, 417}, // 115015435 = 251674 x 457 + 417
-        {-1, 0, -208},   // -46822 = -102 x 457 - 208
+        {0, 0, 418},      // 1789 = 3 x 457 + 418
+        {1, 0, 130},      // 50400 = 110 x 457 + 130
+        {2366, 20, 417},  // 115015435 = 251674 x 457 + 417
+        {-1, 0, -208},    // -46822 = -102 x 457 - 208
         {-100, 61, -426}, // -4859250 = -10632 x 457 - 426
         // 44179 x 48611 + 1791 = 2147587160 > 2^31 - 1, wraps to -2147380136 = -4698862 x 457 - 202
         {44179, 2, -202},

@@ -27,9 +27,7 @@ const QColor Ink(0, 0, 255);
 const QColor PushedInk(255, 255, 255);
 const QColor Gray(128, 128, 128);
 
-QFont TestFont() {
-    return ControlFont("Tahoma", 30, true);
-}
+QFont TestFont() { return ControlFont("Tahoma", 30, true); }
 
 void Style(TNVCustomButton& button, const QString& caption) {
     button.resize(205, 47);
@@ -43,15 +41,12 @@ void Style(TNVCustomButton& button, const QString& caption) {
     button.SetCaption(caption);
 }
 
-QImage Grab(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 int CountColor(const QImage& image, const QColor& color) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == color;
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
     return count;
 }
 
@@ -115,13 +110,11 @@ private slots:
     void radioReleasesItsGroupBeforeNotifyingItself() {
         QWidget screen, otherScreen;
         TNumeravaRadio a(&screen), b(&screen), c(&screen), otherGroup(&screen), otherParent(&otherScreen);
-        for (TNumeravaRadio* radio : {&a, &b, &c, &otherParent})
-            radio->SetRadioGroup(1);
+        for (TNumeravaRadio* radio : {&a, &b, &c, &otherParent}) radio->SetRadioGroup(1);
         otherGroup.SetRadioGroup(2);
         SetButtonsLoading(&screen, true);
         SetButtonsLoading(&otherScreen, true);
-        for (TNumeravaRadio* radio : {&b, &c, &otherGroup, &otherParent})
-            radio->SetPushed(true);
+        for (TNumeravaRadio* radio : {&b, &c, &otherGroup, &otherParent}) radio->SetPushed(true);
         SetButtonsLoading(&screen, false);
         SetButtonsLoading(&otherScreen, false);
 
@@ -176,8 +169,7 @@ private slots:
         QSignalSpy clickSpy(&button, &TNVCustomButton::OnClick);
         SendMouse(button, QEvent::MouseButtonPress, {10, 10});
         QVERIFY(button.Pushed());
-        for (QPoint point : moves)
-            SendMouse(button, QEvent::MouseMove, point);
+        for (QPoint point : moves) SendMouse(button, QEvent::MouseMove, point);
         QCOMPARE(button.Pushed(), pushedAfterMoves);
         SendMouse(button, QEvent::MouseButtonRelease, release);
         QVERIFY(!button.Pushed());
@@ -276,8 +268,7 @@ private slots:
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::green);
         for (int y = 4; y < 8; ++y)
-            for (int x = 0; x < 4; ++x)
-                picture.setPixelColor(x, y, Qt::magenta);
+            for (int x = 0; x < 4; ++x) picture.setPixelColor(x, y, Qt::magenta);
         TNumeravaButton button;
         Style(button, QStringLiteral("HHHHHHHHHHHH"));
         button.SetPictureWidth(100);

@@ -25,12 +25,19 @@ TEST(Format, CopiesWhatItCannotServeLiterally) {
         const char* pattern;
         const char* result;
     } cases[] = {
-        {"%s and %s", "x and %s"}, {"%d", "%d"},          {"%", "%"},   {"50%", "50%"},
-        {"%q", "%q"},              {"%9:s", "%9:s"},      {"%.", "%."}, {"%99999999999999999999d", "%99999999999999999999d"},
-        {"%-", "%-"},              {"%s%", "x%"},
+        {"%s and %s", "x and %s"},
+        {"%d", "%d"},
+        {"%", "%"},
+        {"50%", "50%"},
+        {"%q", "%q"},
+        {"%9:s", "%9:s"},
+        {"%.", "%."},
+        {"%99999999999999999999d", "%99999999999999999999d"},
+        {"%-", "%-"},
+        {"%s%", "x%"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.pattern, {"x"}), c.result) << c.pattern;
-    EXPECT_EQ(Format("%s", {5}), "%s");  // a number where a text is expected
+    EXPECT_EQ(Format("%s", {5}), "%s");   // a number where a text is expected
     EXPECT_EQ(Format("%d", {"5"}), "%d"); // a text where a number is expected
 }
 

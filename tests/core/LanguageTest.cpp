@@ -1,5 +1,5 @@
-#include "core/Encoding.h"
 #include "core/Language.h"
+#include "core/Encoding.h"
 #include "core/Random.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,10 @@ TEST(Language, OnlyASlovakSystemStartsInSlovak) {
     const struct {
         uint16_t systemId;
         uint16_t language;
-    } cases[] = {{1051, LanguageSlovak}, {1029, LanguageCzech}, {1033, LanguageCzech}, {0, LanguageCzech},
+    } cases[] = {{1051, LanguageSlovak},
+                 {1029, LanguageCzech},
+                 {1033, LanguageCzech},
+                 {0, LanguageCzech},
                  {0x081B, LanguageCzech}};
     for (const auto& c : cases) EXPECT_EQ(LanguageForSystem(c.systemId), c.language) << c.systemId;
 
@@ -27,10 +30,15 @@ TEST(Language, OnlyASlovakSystemStartsInSlovak) {
 TEST(Encoding, DecodesWindows1250Letters) {
     // "Žluťoučký kůň" and "Ľúbica" as Windows-1250 bytes.
     EXPECT_EQ(DecodeWindows1250("\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2"), "Žluťoučký kůň");
-    EXPECT_EQ(DecodeWindows1250("\xBC\xFA" "bica"), "Ľúbica");
+    EXPECT_EQ(DecodeWindows1250("\xBC\xFA"
+                                "bica"),
+              "Ľúbica");
     EXPECT_EQ(DecodeWindows1250(""), "");
     // 0x98 is undefined in the code page: it becomes a replacement character, the rest survives.
-    EXPECT_EQ(DecodeWindows1250("a\x98" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(DecodeWindows1250("a\x98"
+                                "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     const std::string long1250(5000, '\xE8');
     EXPECT_EQ(CodePointCount(DecodeWindows1250(long1250)), 5000u);
 }

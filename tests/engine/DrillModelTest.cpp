@@ -48,8 +48,7 @@ struct Drill {
     TDrillModel* operator->() { return Model.get(); }
 
     void Type(const std::string& text) {
-        for (const char key : text)
-            Model->Key(key);
+        for (const char key : text) Model->Key(key);
     }
     void Answer(const std::string& text) {
         Type(text);
@@ -57,13 +56,11 @@ struct Drill {
     }
     void AnswerCorrectly() { Answer(FormatNumber(Model->Expected())); }
     void Ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            Model->Tick();
+        for (int i = 0; i < count; ++i) Model->Tick();
     }
     // Ticks until the verdict is over (the next exercise is on screen or the drill has ended).
     void FinishVerdict() {
-        for (int i = 0; i < 100 && Model->ShowingResult() && !Model->Ended(); ++i)
-            Model->Tick();
+        for (int i = 0; i < 100 && Model->ShowingResult() && !Model->Ended(); ++i) Model->Tick();
     }
 };
 

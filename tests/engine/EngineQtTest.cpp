@@ -1,6 +1,5 @@
 // The drill screen driven by key presses and timer ticks, from creation to the screen that follows.
 
-#include "support/ModalAnswer.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaEdit.h"
 #include "core/FixedNumber.h"
@@ -9,6 +8,7 @@
 #include "engine/FramesEngine.h"
 #include "platform/Fonts.h"
 #include "shell/FormsMain.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,9 +25,7 @@ public:
     explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
 };
 
-TFrame* NewWelcome(TfrmMain& main) {
-    return new TWelcome(main);
-}
+TFrame* NewWelcome(TfrmMain& main) { return new TWelcome(main); }
 
 void SelectPractice(TfrmMain& main, int mode) {
     main.SetMode(mode);
@@ -39,8 +37,7 @@ void SelectPractice(TfrmMain& main, int mode) {
 
 // Ticks the drill timer while it runs, at most `limit` times.
 void TickWhileRunning(TfrmEngine& engine, int limit) {
-    for (int i = 0; i < limit && engine.tmrEngine.isActive(); ++i)
-        engine.tmrEngineTimer();
+    for (int i = 0; i < limit && engine.tmrEngine.isActive(); ++i) engine.tmrEngineTimer();
 }
 
 void Type(TfrmEngine& engine, const QString& text) {

@@ -85,7 +85,8 @@ private slots:
         QCOMPARE(summary.lblMark()->Caption(), mark);
         std::string description;
         std::string expectedMark;
-        MarkFor(ModeSmallPractice, static_cast<float>(points) / static_cast<float>(exercises), description, expectedMark);
+        MarkFor(ModeSmallPractice, static_cast<float>(points) / static_cast<float>(exercises), description,
+                expectedMark);
         QCOMPARE(summary.lblDesc()->text(), QString::fromStdString(description));
         QCOMPARE(summary.lblRTaskNum()->text(), QString::number(exercises));
         QCOMPARE(summary.lblRPtsCount()->text(), QString::number(points));
@@ -154,11 +155,16 @@ private slots:
         QTest::addColumn<QString>("survived");
         QTest::addColumn<QString>("czech");
         QTest::addColumn<QString>("slovak");
-        QTest::newRow("failed the first") << 1 << "0" << QString::fromUtf8("příkladů") << QString::fromUtf8("príkladov");
-        QTest::newRow("failed the second") << 2 << "1" << QString::fromUtf8("příklad") << QString::fromUtf8("príklad");
-        QTest::newRow("failed the third") << 3 << "2" << QString::fromUtf8("příklady") << QString::fromUtf8("príklady");
-        QTest::newRow("failed the fifth") << 5 << "4" << QString::fromUtf8("příklady") << QString::fromUtf8("príklady");
-        QTest::newRow("failed the sixth") << 6 << "5" << QString::fromUtf8("příkladů") << QString::fromUtf8("príkladov");
+        QTest::newRow("failed the first")
+            << 1 << "0" << QString::fromUtf8("příkladů") << QString::fromUtf8("príkladov");
+        QTest::newRow("failed the second")
+            << 2 << "1" << QString::fromUtf8("příklad") << QString::fromUtf8("príklad");
+        QTest::newRow("failed the third")
+            << 3 << "2" << QString::fromUtf8("příklady") << QString::fromUtf8("príklady");
+        QTest::newRow("failed the fifth")
+            << 5 << "4" << QString::fromUtf8("příklady") << QString::fromUtf8("príklady");
+        QTest::newRow("failed the sixth")
+            << 6 << "5" << QString::fromUtf8("příkladů") << QString::fromUtf8("príkladov");
     }
 
     void expertSummaryCountsTheExercisesSurvived() {

@@ -39,20 +39,20 @@ public:
     }
 
     void TextOut(int x, int y, std::string_view text) override {
-        std::string call = "text " + Point({x, y}) + " '" + std::string(text) + "' h" + std::to_string(Font().Height);
-        if (Font().Name != "Tahoma")
-            call += " " + Font().Name;
+        std::string call =
+            "text " + Point({x, y}) + " '" + std::string(text) + "' h" + std::to_string(Font().Height);
+        if (Font().Name != "Tahoma") call += " " + Font().Name;
         Calls.push_back(call + Color(Font().Color));
     }
     void Line(TPoint from, TPoint to) override { Record("line " + Point(from) + " " + Point(to)); }
     void Polyline(std::span<const TPoint> points) override {
         std::string call = "poly";
-        for (const TPoint& p : points)
-            call += " " + Point(p);
+        for (const TPoint& p : points) call += " " + Point(p);
         Record(call);
     }
     void Arc(int left, int top, int right, int bottom, TPoint start, TPoint end) override {
-        Record("arc " + Point({left, top}) + " " + Point({right, bottom}) + " from " + Point(start) + " to " + Point(end));
+        Record("arc " + Point({left, top}) + " " + Point({right, bottom}) + " from " + Point(start) + " to " +
+               Point(end));
     }
     void FilledEllipse(int left, int top, int right, int bottom) override {
         Record("ellipse " + Point({left, top}) + " " + Point({right, bottom}));
@@ -67,18 +67,19 @@ public:
 
 private:
     static int CodePoints(std::string_view text) {
-        return static_cast<int>(std::count_if(text.begin(), text.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        return static_cast<int>(std::count_if(
+            text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     }
     static std::string Point(TPoint p) { return std::to_string(p.X) + "," + std::to_string(p.Y); }
     static std::string Color(TColor c) {
-        if (c == ColorBlack)
-            return "";
+        if (c == ColorBlack) return "";
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, " #%02x%02x%02x", c.Red, c.Green, c.Blue);
         return buffer;
     }
-    void Record(const std::string& call) { Calls.push_back(call + " w" + std::to_string(Pen().Width) + Color(Pen().Color)); }
+    void Record(const std::string& call) {
+        Calls.push_back(call + " w" + std::to_string(Pen().Width) + Color(Pen().Color));
+    }
 };
 
 inline std::vector<std::string> Sorted(std::vector<std::string> calls) {

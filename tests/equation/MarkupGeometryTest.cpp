@@ -1,8 +1,8 @@
 // Sizes and drawing calls of each kind of item, worked out by hand from the fake canvas's metrics
 // (FakeCanvas.h): at font height -20 a character is 10 x 20, at -10 it is 5 x 10, at -11 5 x 11.
 // Every item is painted at (100, 50).
-#include "equation/Markup.h"
 #include "equation/FakeCanvas.h"
+#include "equation/Markup.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,9 @@ const TGeometryCase GeometryCases[] = {
      {50, 50},
      {"text 100,65 'ab' h-20", "line 120,75 140,75 w3", "text 125,50 '1' h-20", "text 125,80 '2' h-20",
       "text 140,65 'c' h-20"}},
-    {"/<1><2> h", {40, 50}, {"line 100,75 120,75 w3", "text 105,50 '1' h-20", "text 105,80 '2' h-20", "text 120,65 ' h' h-20"}},
+    {"/<1><2> h",
+     {40, 50},
+     {"line 100,75 120,75 w3", "text 105,50 '1' h-20", "text 105,80 '2' h-20", "text 120,65 ' h' h-20"}},
     {"a#<b>",
      {33, 23},
      {"text 100,51 'a' h-20", "text 110,50 ' ' h-10", "poly 133,50 120,50 117,73 115,60 110,60 w3",

@@ -57,8 +57,7 @@ TEST(ParseMarkup, SplitsKindAndArguments) {
         {"/<1><<2>", KindNone, {}},
         {"^<;</<1><2>><2>", KindNone, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseMarkup(c.text), (TParsedMarkup{c.kind, c.args})) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(ParseMarkup(c.text), (TParsedMarkup{c.kind, c.args})) << c.text;
 }
 
 TEST(WrapPieces, TakesRowsAndPlainTextOnly) {

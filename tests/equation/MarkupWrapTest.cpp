@@ -1,8 +1,8 @@
 // Word splitting and the justified layout. Positions are worked out from the fake canvas's metrics
 // (FakeCanvas.h): at font height -20 every character is 10 x 20, a fraction of two digits 20 x 50.
 // The layout's origin is (5, 7).
-#include "equation/Markup.h"
 #include "equation/FakeCanvas.h"
+#include "equation/Markup.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,7 @@ TEST(WrapWords, SplitsAtSpacesButKeepsFormulasWhole) {
         // A literal item is plain text here: its spaces split it.
         {{"x ", "\\<a b>"}, {"x", "\\<a", "b>"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WrapWords(c.pieces), c.words) << c.pieces.front();
+    for (const auto& c : cases) EXPECT_EQ(WrapWords(c.pieces), c.words) << c.pieces.front();
 }
 
 // Text touching a formula joins it in the same row form, also when the text before the first space
@@ -47,11 +46,10 @@ TEST(WrapWords, JoinsTextTouchingAFormulaAsARow) {
         {{"x", "/<1><2>", "y z"}, {"&<&<x></<1><2>>><y>", "z"}},
         {{"^<;</<1><2> something>><2>", "ddd  ", "~<ahoj, jak se vede?>", " Dobre, a jak tobe? ",
           "~<Docela to ujde, dik...>"},
-         {"&<^<;</<1><2> something>><2>><ddd>", "", "&<~<ahoj, jak se vede?>><>", "Dobre,", "a", "jak", "tobe?",
-          "~<Docela to ujde, dik...>"}},
+         {"&<^<;</<1><2> something>><2>><ddd>", "", "&<~<ahoj, jak se vede?>><>", "Dobre,", "a", "jak",
+          "tobe?", "~<Docela to ujde, dik...>"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WrapWords(c.pieces), c.words) << c.pieces.front();
+    for (const auto& c : cases) EXPECT_EQ(WrapWords(c.pieces), c.words) << c.pieces.front();
 }
 
 TEST(LayoutWrapped, JustifiesFullLinesAndLeftAlignsTheRest) {
@@ -63,16 +61,22 @@ TEST(LayoutWrapped, JustifiesFullLinesAndLeftAlignsTheRest) {
     } cases[] = {
         // 20 + 10 + 20 + 10 + 20 + 10 = 90 < 100, "dd" overflows and is carried: three words justified
         // with gaps of (100 - 60) div 2 = 20, then "dd" alone.
-        {"justified", {"aa bb cc dd"}, 100,
+        {"justified",
+         {"aa bb cc dd"},
+         100,
          {"text 5,7 'aa' h-20", "text 45,7 'bb' h-20", "text 85,7 'cc' h-20", "text 5,27 'dd' h-20"}},
         // The width reached exactly: left-aligned with gaps of 10, nothing carried.
         {"exact", {"aa bb cc"}, 60, {"text 5,7 'aa' h-20", "text 35,7 'bb' h-20", "text 5,27 'cc' h-20"}},
         // The last line runs out of words: left-aligned with gaps of 10.
-        {"last line", {"aa bb cc dd e f"}, 100,
+        {"last line",
+         {"aa bb cc dd e f"},
+         100,
          {"text 5,7 'aa' h-20", "text 45,7 'bb' h-20", "text 85,7 'cc' h-20", "text 5,27 'dd' h-20",
           "text 35,27 'e' h-20", "text 55,27 'f' h-20"}},
         // One word before the carried one is painted at x0.
-        {"one before carried", {"aaa bbb c"}, 50,
+        {"one before carried",
+         {"aaa bbb c"},
+         50,
          {"text 5,7 'aaa' h-20", "text 5,27 'bbb' h-20", "text 5,47 'c' h-20"}},
         // A word wider than the line is painted alone at x0.
         {"too wide", {"aaaaaaaaaaaa bb"}, 100, {"text 5,7 'aaaaaaaaaaaa' h-20", "text 5,27 'bb' h-20"}},

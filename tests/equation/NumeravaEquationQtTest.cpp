@@ -180,10 +180,12 @@ private slots:
         int rightmost = 0;
         for (int x = 0; x < 300; ++x)
             if (Count(wrapped, QRect(x, 0, 1, lineHeight), IsFace) > 0) rightmost = x;
-        QVERIFY2(rightmost > 300 - offset - 15 && rightmost < 300 - offset, qPrintable(QString::number(rightmost)));
+        QVERIFY2(rightmost > 300 - offset - 15 && rightmost < 300 - offset,
+                 qPrintable(QString::number(rightmost)));
         QVERIFY(Count(wrapped, QRect(0, lineHeight, 300, lineHeight), IsFace) > 0);
         // A single item that is not a row ignores the wrap size.
-        const QImage fraction = RenderMarkupImage("/<1><2>", FormulaFont, Background, offset, QSize(300, 200));
+        const QImage fraction =
+            RenderMarkupImage("/<1><2>", FormulaFont, Background, offset, QSize(300, 200));
         QCOMPARE(fraction.size(), Render("/<1><2>", offset).size());
     }
 
@@ -191,7 +193,8 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QVariant>("same");
         QTest::addColumn<QVariant>("other");
-        QTest::newRow("Text") << "Text" << QVariant(QStringLiteral("/<1><2>")) << QVariant(QStringLiteral("/<1><3>"));
+        QTest::newRow("Text") << "Text" << QVariant(QStringLiteral("/<1><2>"))
+                              << QVariant(QStringLiteral("/<1><3>"));
         QTest::newRow("ShadowOffset") << "ShadowOffset" << QVariant(2) << QVariant(3);
         QTest::newRow("WordWrap") << "WordWrap" << QVariant(false) << QVariant(true);
         QTest::newRow("Color") << "Color" << QVariant(Background) << QVariant(QColor(Qt::red));

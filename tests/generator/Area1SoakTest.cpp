@@ -95,8 +95,7 @@ private:
     }
 
     char Peek() {
-        while (pos_ < text_.size() && text_[pos_] == ' ')
-            ++pos_;
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
     void Bound(int64_t value) {
@@ -111,9 +110,7 @@ private:
     std::string error_;
 };
 
-std::optional<int64_t> EvaluateWhole(std::string_view text) {
-    return WholeNumberEvaluator(text).Evaluate();
-}
+std::optional<int64_t> EvaluateWhole(std::string_view text) { return WholeNumberEvaluator(text).Evaluate(); }
 
 struct EvaluatorCase {
     const char* Text;
@@ -159,14 +156,10 @@ struct Span {
     bool Has(int64_t x) const { return x >= Low && x <= High && (x - Low) % Step == 0; }
 };
 
-bool Between(int64_t x, int64_t low, int64_t high) {
-    return x >= low && x <= high;
-}
+bool Between(int64_t x, int64_t low, int64_t high) { return x >= low && x <= high; }
 
 // a = n[0] / n[1] when the division is exact, else -1 (which no span holds).
-int64_t ExactQuotient(const Numbers& n) {
-    return n[1] > 0 && n[0] % n[1] == 0 ? n[0] / n[1] : -1;
-}
+int64_t ExactQuotient(const Numbers& n) { return n[1] > 0 && n[0] % n[1] == 0 ? n[0] / n[1] : -1; }
 
 // One shape of expression (every number written as "n", operators and brackets as written) with
 // the conditions its numbers n, in written order, and its answer v must meet.
@@ -282,8 +275,7 @@ Rules BracketQuotientRules(char op, Span a, Span b, Span c, int64_t maxDivisor, 
 
 Rules Join(std::initializer_list<Rules> parts) {
     Rules rules;
-    for (const Rules& part : parts)
-        rules.insert(rules.end(), part.begin(), part.end());
+    for (const Rules& part : parts) rules.insert(rules.end(), part.begin(), part.end());
     return rules;
 }
 
@@ -549,15 +541,12 @@ struct ReadQuestion {
     std::string Shape;
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Takes a number written in plain digits (no sign, no leading zero) from the front of text.
 std::optional<std::string> TakeNumber(std::string_view& text) {
     std::size_t length = 0;
-    while (length < text.size() && IsDigit(text[length]))
-        ++length;
+    while (length < text.size() && IsDigit(text[length])) ++length;
     if (length == 0 || length > 9 || (length > 1 && text[0] == '0')) return std::nullopt;
     std::string number(text.substr(0, length));
     text.remove_prefix(length);
@@ -652,8 +641,8 @@ constexpr uint32_t Seeds[] = {1u, 20250611u, 3987654321u, 777u};
 constexpr int ExercisesPerSeed = 10000;
 
 // What is wrong with one exercise, or empty.
-std::string Fault(const TExercise& exercise, const SoakCase& c,
-                  const Rules& rules, std::set<std::string>& shapesSeen) {
+std::string Fault(const TExercise& exercise, const SoakCase& c, const Rules& rules,
+                  std::set<std::string>& shapesSeen) {
     if (exercise.Topic.Difficulty != c.Difficulty || exercise.Topic.Operation != c.Operation) {
         return "topic (" + std::to_string(exercise.Topic.Difficulty) + ", " +
                std::to_string(exercise.Topic.Operation) + ")";
@@ -717,9 +706,7 @@ TEST_P(Area1SoakTest, EveryExerciseKeepsItsKindsRules) {
         if (!shapesSeen.contains(rule.Shape)) missing += " \"" + rule.Shape + "\"";
     }
     EXPECT_EQ(shapesSeen.size(), c.Shapes) << "never written:" << missing;
-    if (c.DistinctQuestions != 0) {
-        EXPECT_EQ(questionsSeen.size(), c.DistinctQuestions);
-    }
+    if (c.DistinctQuestions != 0) { EXPECT_EQ(questionsSeen.size(), c.DistinctQuestions); }
 }
 
 std::string SoakCaseName(const testing::TestParamInfo<SoakCase>& info) {

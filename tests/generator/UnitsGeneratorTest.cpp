@@ -1,6 +1,6 @@
+#include "generator/UnitsGenerator.h"
 #include "catalogue/Selection.h"
 #include "core/Random.h"
-#include "generator/UnitsGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,8 @@ TEST(ChooseTopic, ContestStepsThroughTheKindsOfAreas4To6) {
     // Area 6: left {2, 4} and right {1} give kinds 2, 4, 7 in that order, again from the start.
     const int expected[] = {2, 4, 7, 2, 4, 7, 2};
     for (int part = 1; part <= 7; ++part)
-        EXPECT_EQ(ChooseTopic(6, MakeSet({2, 4}), MakeSet({1}), ModeContest, part).Difficulty, expected[part - 1]);
+        EXPECT_EQ(ChooseTopic(6, MakeSet({2, 4}), MakeSet({1}), ModeContest, part).Difficulty,
+                  expected[part - 1]);
     // Area 4 numbers its kinds 1..10: the right column's items come out as 5..10.
     EXPECT_EQ(ChooseTopic(4, MakeSet({4}), MakeSet({6}), ModeContest, 2).Difficulty, 10);
     EXPECT_EQ(ChooseTopic(4, 0, MakeSet({1}), ModeContest, 1).Operation, 0);
@@ -53,7 +54,8 @@ TEST(ChooseTopic, DrawsOnlySelectedItemsAndEachOfThem) {
             ++seen[{topic.Difficulty, topic.Operation}];
         }
         EXPECT_EQ(seen.size(), c.topics.size()) << "area " << c.area;
-        for (const auto& topic : c.topics) EXPECT_GT(seen[topic], 0) << "area " << c.area << " topic " << topic.first;
+        for (const auto& topic : c.topics)
+            EXPECT_GT(seen[topic], 0) << "area " << c.area << " topic " << topic.first;
     }
 }
 

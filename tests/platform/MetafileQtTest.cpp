@@ -531,8 +531,7 @@ private slots:
         QTest::newRow("placeable header only") << Writer(false).Bytes().left(30);
         QByteArray noise(600, '\0');
         QRandomGenerator random(7);
-        for (char& c : noise)
-            c = static_cast<char>(random.bounded(256));
+        for (char& c : noise) c = static_cast<char>(random.bounded(256));
         QTest::newRow("noise") << noise;
     }
 
@@ -655,11 +654,9 @@ private slots:
         TMetafileWriter w = Writer(false);
         w.SetNoPen();
         w.SetBrush(Red);
-        for (int i = 0; i < 5000; ++i)
-            w.SaveDC();
+        for (int i = 0; i < 5000; ++i) w.SaveDC();
         w.SetBrush(Blue);
-        for (int i = 0; i < 5000; ++i)
-            w.RestoreDC(-1);
+        for (int i = 0; i < 5000; ++i) w.RestoreDC(-1);
         w.Rectangle(10, 10, 50, 50);
         EXPECT_COLOUR(Render(w.Bytes()), QPoint(30, 30), Red);
     }

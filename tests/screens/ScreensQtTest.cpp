@@ -4,11 +4,11 @@
 #include "catalogue/WordProblemData.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
+#include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
 #include "screens/FramesWelcome.h"
-#include "controls/ScreenBuild.h"
 #include "shell/FormsMain.h"
 
 #include <QApplication>
@@ -129,7 +129,8 @@ private slots:
         QTreeWidget* list = results.lsvResults();
         QCOMPARE(list->topLevelItemCount(), 3);
         const QStringList first = {"NU 1: Vše", QString::fromUtf8("Procvičování 1 malé"), "10", "100", "1*"};
-        for (int column = 0; column < 5; ++column) QCOMPARE(list->topLevelItem(0)->text(column), first[column]);
+        for (int column = 0; column < 5; ++column)
+            QCOMPARE(list->topLevelItem(0)->text(column), first[column]);
         QCOMPARE(list->topLevelItem(2)->text(4), QStringLiteral("2/3"));
         QCOMPARE(list->headerItem()->text(4), QStringLiteral("Hodnotenie"));
         QCOMPARE(results.nvbtnExit()->Caption(), QString::fromUtf8("Späť"));
@@ -146,7 +147,8 @@ private slots:
             FirstTick();
             QVERIFY(!info.Image12()->Picture().IsEmpty());
             QCOMPARE(info.NumeravaLabel6()->Caption(),
-                     QString::fromUtf8(language == LanguageSlovak ? "Funkcie programu NUMERAVA" : "Co NUMERAVA umí?"));
+                     QString::fromUtf8(language == LanguageSlovak ? "Funkcie programu NUMERAVA"
+                                                                  : "Co NUMERAVA umí?"));
         }
         Language = LanguageCzech;
     }

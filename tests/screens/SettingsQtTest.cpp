@@ -58,20 +58,27 @@ private slots:
         const uint8_t four = MakeSet({4});
         QTest::newRow("area 1, nothing chosen") << 1 << uint8_t(0) << uint8_t(0) << four << SetAllFour;
         QTest::newRow("area 1, everything chosen") << 1 << SetAllFour << SetAllFour << four << SetAllFour;
-        QTest::newRow("area 1, only a difficulty") << 1 << MakeSet({2}) << uint8_t(0) << MakeSet({2}) << SetAllFour;
+        QTest::newRow("area 1, only a difficulty")
+            << 1 << MakeSet({2}) << uint8_t(0) << MakeSet({2}) << SetAllFour;
         QTest::newRow("area 1, only an operation") << 1 << uint8_t(0) << MakeSet({3}) << four << MakeSet({3});
         QTest::newRow("area 1, all difficulties, one operation")
             << 1 << SetAllFour << MakeSet({1}) << SetAllFour << MakeSet({1});
         QTest::newRow("area 2, nothing chosen") << 2 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
-        QTest::newRow("area 2, only a difficulty") << 2 << MakeSet({1}) << uint8_t(0) << MakeSet({1}) << SetAllFour;
-        QTest::newRow("area 2, difficulty 4 alone stays") << 2 << four << MakeSet({2}) << four << MakeSet({2});
-        QTest::newRow("area 3, difficulty 4 alone") << 3 << four << MakeSet({2}) << SetAllFour << MakeSet({2});
-        QTest::newRow("area 3, difficulty 4 alone, no operation") << 3 << four << uint8_t(0) << SetAllFour << SetAllFour;
-        QTest::newRow("area 4, one operation") << 4 << uint8_t(0) << MakeSet({1}) << uint8_t(0) << MakeSet({1});
+        QTest::newRow("area 2, only a difficulty")
+            << 2 << MakeSet({1}) << uint8_t(0) << MakeSet({1}) << SetAllFour;
+        QTest::newRow("area 2, difficulty 4 alone stays")
+            << 2 << four << MakeSet({2}) << four << MakeSet({2});
+        QTest::newRow("area 3, difficulty 4 alone")
+            << 3 << four << MakeSet({2}) << SetAllFour << MakeSet({2});
+        QTest::newRow("area 3, difficulty 4 alone, no operation")
+            << 3 << four << uint8_t(0) << SetAllFour << SetAllFour;
+        QTest::newRow("area 4, one operation")
+            << 4 << uint8_t(0) << MakeSet({1}) << uint8_t(0) << MakeSet({1});
         QTest::newRow("area 4, nothing chosen") << 4 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
         QTest::newRow("area 6, nothing chosen") << 6 << uint8_t(0) << uint8_t(0) << SetAllFour << SetAllFour;
         QTest::newRow("area 5, nothing chosen") << 5 << uint8_t(0) << uint8_t(0) << SetAllSix << SetAllSix;
-        QTest::newRow("area 5, one difficulty") << 5 << MakeSet({5}) << uint8_t(0) << MakeSet({5}) << uint8_t(0);
+        QTest::newRow("area 5, one difficulty")
+            << 5 << MakeSet({5}) << uint8_t(0) << MakeSet({5}) << uint8_t(0);
     }
 
     void continueFillsInTheAreaDefaults() {

@@ -1,11 +1,11 @@
 // The main window: the posted screen switch, centring, key routing, the quit and abort questions.
 
-#include "support/ModalAnswer.h"
-#include "shell/FormsCloseQuery.h"
-#include "shell/FormsMain.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
 #include "core/Language.h"
+#include "shell/FormsCloseQuery.h"
+#include "shell/FormsMain.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QCloseEvent>

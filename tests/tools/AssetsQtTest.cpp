@@ -108,7 +108,8 @@ private slots:
             const QByteArray header = file.read(30);
             QCOMPARE(header.size(), 30);
             QCOMPARE(header.left(2), QByteArray("BM"));
-            const int bitCount = static_cast<unsigned char>(header[28]) | (static_cast<unsigned char>(header[29]) << 8);
+            const int bitCount =
+                static_cast<unsigned char>(header[28]) | (static_cast<unsigned char>(header[29]) << 8);
             QCOMPARE(bitCount, 24);
         }
     }

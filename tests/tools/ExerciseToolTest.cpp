@@ -1,5 +1,5 @@
-#include "exercises/ExerciseOptions.h"
 #include "exercises/ExerciseTool.h"
+#include "exercises/ExerciseOptions.h"
 #include "exercises/Json.h"
 
 #include "catalogue/Selection.h"
@@ -14,9 +14,9 @@ namespace numerava::tools {
 namespace {
 
 TEST(ExerciseOptions, ReadsEveryOption) {
-    const auto parsed = ParseExerciseOptions({"--area", "5", "--difficulties", "1,6", "--operations", "2",
-                                              "--mode", "4", "--part", "16", "--count", "3", "--seed", "4294967295",
-                                              "--language", "sk"});
+    const auto parsed =
+        ParseExerciseOptions({"--area", "5", "--difficulties", "1,6", "--operations", "2", "--mode", "4",
+                              "--part", "16", "--count", "3", "--seed", "4294967295", "--language", "sk"});
     ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed)) << std::get<OptionError>(parsed).Message;
     const auto& options = std::get<ExerciseOptions>(parsed);
     EXPECT_EQ(options.Area, 5);
@@ -40,15 +40,32 @@ TEST(ExerciseOptions, DefaultsToAllItemsOfTheArea) {
 
 TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
     const std::vector<std::vector<std::string>> cases = {
-        {"--area", "7"},      {"--area", "0"},  {"--area", "x"},       {"--area"},
-        {"--difficulties", "5"},                {"--difficulties", ""}, {"--operations", "1,,2"},
-        {"--operations", "1,"}, {"--area", "5", "--difficulties", "7"}, {"--mode", "5"},
-        {"--part", "17"},     {"--count", "-1"}, {"--seed", "4294967296"}, {"--language", "en"},
-        {"--bogus"},          {"--data", "problems.txt"}, {"--count", "1e3"},
+        {"--area", "7"},
+        {"--area", "0"},
+        {"--area", "x"},
+        {"--area"},
+        {"--difficulties", "5"},
+        {"--difficulties", ""},
+        {"--operations", "1,,2"},
+        {"--operations", "1,"},
+        {"--area", "5", "--difficulties", "7"},
+        {"--mode", "5"},
+        {"--part", "17"},
+        {"--count", "-1"},
+        {"--seed", "4294967296"},
+        {"--language", "en"},
+        {"--bogus"},
+        {"--data", "problems.txt"},
+        {"--count", "1e3"},
         // Pictures: --png needs a name, --markup needs --png, --wrap needs --markup and a size.
-        {"--png"}, {"--png", ""}, {"--markup", "/<1><2>"}, {"--wrap", "100x50", "--png", "a.png"},
-        {"--markup", "a", "--png", "a.png", "--wrap", "0x50"}, {"--markup", "a", "--png", "a.png", "--wrap", "100x"},
-        {"--markup", "a", "--png", "a.png", "--wrap", "x50"}, {"--markup", "a", "--png", "a.png", "--wrap", "100*50"},
+        {"--png"},
+        {"--png", ""},
+        {"--markup", "/<1><2>"},
+        {"--wrap", "100x50", "--png", "a.png"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "0x50"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "100x"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "x50"},
+        {"--markup", "a", "--png", "a.png", "--wrap", "100*50"},
         {"--markup", "a", "--png", "a.png", "--wrap", "100x50x2"},
         {"--markup", "a", "--png", "a.png", "--wrap", "10001x50"},
     };
@@ -93,7 +110,9 @@ TEST(ExerciseOptions, ReadsPictureOptions) {
     const Case cases[] = {
         {{"--count", "3", "--png", "pictures"}, "pictures", std::nullopt, std::nullopt},
         {{"--markup", "/<1><2> h", "--png", "half.png"}, "half.png", "/<1><2> h", std::nullopt},
-        {{"--wrap", "593x125", "--png", "text.png", "--markup", "a b c"}, "text.png", "a b c",
+        {{"--wrap", "593x125", "--png", "text.png", "--markup", "a b c"},
+         "text.png",
+         "a b c",
          ExerciseOptions::WrapSize{593, 125}},
         {{"--markup", "", "--png", "empty.png"}, "empty.png", "", std::nullopt},
     };
@@ -141,7 +160,8 @@ TEST(ExerciseTool, WritesOneJsonObjectPerExercise) {
         ++count;
         EXPECT_TRUE(line.starts_with("{\"area\":1,\"difficulty\":4,\"operation\":3,\"question\":\"")) << line;
         EXPECT_NE(line.find(" : "), std::string::npos) << line;
-        EXPECT_NE(line.find("\",\"suffix\":\"\",\"prompt\":\"\",\"task\":\"\",\"expected\":\""), std::string::npos);
+        EXPECT_NE(line.find("\",\"suffix\":\"\",\"prompt\":\"\",\"task\":\"\",\"expected\":\""),
+                  std::string::npos);
         EXPECT_TRUE(line.ends_with("\"}")) << line;
     }
     EXPECT_EQ(count, 5);

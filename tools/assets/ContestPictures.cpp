@@ -69,7 +69,8 @@ void DrawTube(QPainter& painter, Ink ink, const QPainterPath& path, const QColor
     painter.drawPath(path);
 }
 
-void DrawTube(QPainter& painter, Ink ink, const QPointF& a, const QPointF& b, const QColor& colour, qreal width) {
+void DrawTube(QPainter& painter, Ink ink, const QPointF& a, const QPointF& b, const QColor& colour,
+              qreal width) {
     QPainterPath path(a);
     path.lineTo(b);
     DrawTube(painter, ink, path, colour, width);
@@ -108,8 +109,8 @@ struct BikeLook {
     bool dropBar = false;    // a racing handlebar
     bool mudguards = false;
     bool basket = false;
-    bool rack = false;       // a rear rack with bags
-    bool battery = false;    // an e-bike's battery on the down tube
+    bool rack = false;    // a rear rack with bags
+    bool battery = false; // an e-bike's battery on the down tube
 };
 
 // The side-view geometry of a bicycle: hubs, bottom bracket and the frame's joints.
@@ -168,7 +169,8 @@ void DrawSpokes(QPainter& painter, Ink ink, const QPointF& c, const Bike& bike, 
     painter.drawEllipse(c, hub * 1.2, hub * 1.2);
 }
 
-void DrawTyre(QPainter& painter, Ink ink, const QPointF& c, const Bike& bike, const BikeLook& look, bool flat) {
+void DrawTyre(QPainter& painter, Ink ink, const QPointF& c, const Bike& bike, const BikeLook& look,
+              bool flat) {
     const qreal w = bike.r * look.tyre;
     const qreal radius = bike.r - w / 2;
     painter.setBrush(Qt::NoBrush);
@@ -179,7 +181,8 @@ void DrawTyre(QPainter& painter, Ink ink, const QPointF& c, const Bike& bike, co
     painter.drawEllipse(c, radius - w * 0.25, radius - w * 0.25);
     if (look.knobbly) {
         painter.setPen(QPen(Rubber, 2.6, Qt::SolidLine, Qt::FlatCap));
-        for (int i = 0; i < 36; ++i) painter.drawLine(Polar(c, bike.r - 0.5, i * 10.0), Polar(c, bike.r + 1.8, i * 10.0));
+        for (int i = 0; i < 36; ++i)
+            painter.drawLine(Polar(c, bike.r - 0.5, i * 10.0), Polar(c, bike.r + 1.8, i * 10.0));
     }
     if (flat) {
         // The flat tyre sags onto the ground.
@@ -194,7 +197,8 @@ void DrawCassette(QPainter& painter, Ink ink, const Bike& bike) {
     // The derailleur hangs below the sprockets with its two little pulleys.
     const QPointF upper = bike.rear + QPointF(bike.u * 0.06, bike.u * 0.3);
     const QPointF lower = bike.rear + QPointF(-bike.u * 0.02, bike.u * 0.48);
-    DrawTube(painter, ink, bike.rear + QPointF(bike.u * 0.04, bike.u * 0.1), upper, QColor(70, 74, 84), bike.u * 0.06);
+    DrawTube(painter, ink, bike.rear + QPointF(bike.u * 0.04, bike.u * 0.1), upper, QColor(70, 74, 84),
+             bike.u * 0.06);
     DrawTube(painter, ink, upper, lower, QColor(70, 74, 84), bike.u * 0.07);
     painter.setPen(InkPen(ink, QColor(40, 40, 44), 1.0));
     painter.setBrush(InkBrush(ink, QColor(200, 204, 212)));
@@ -203,9 +207,7 @@ void DrawCassette(QPainter& painter, Ink ink, const Bike& bike) {
 }
 
 // Where a folding frame's main tube meets the seat tube.
-QPointF FoldingJoint(const Bike& bike) {
-    return bike.bb + (bike.seatTop - bike.bb) * 0.35;
-}
+QPointF FoldingJoint(const Bike& bike) { return bike.bb + (bike.seatTop - bike.bb) * 0.35; }
 
 void DrawFrame(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& look) {
     const qreal w = bike.u * 0.11;
@@ -214,12 +216,13 @@ void DrawFrame(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& loo
         DrawTube(painter, ink, bike.headBottom, FoldingJoint(bike), look.frame, w * 1.4);
     } else {
         DrawTube(painter, ink, bike.bb, bike.headBottom, look.frame, w);
-        DrawTube(painter, ink, bike.seatTop + QPointF(bike.u * 0.03, bike.u * 0.06), bike.headTop + QPointF(0, bike.u * 0.1),
-                 look.frame, w);
+        DrawTube(painter, ink, bike.seatTop + QPointF(bike.u * 0.03, bike.u * 0.06),
+                 bike.headTop + QPointF(0, bike.u * 0.1), look.frame, w);
     }
     DrawTube(painter, ink, bike.bb, bike.seatTop, look.frame, w);
     DrawTube(painter, ink, bike.bb, bike.rear, look.frame, w * 0.8);
-    DrawTube(painter, ink, bike.seatTop + QPointF(bike.u * 0.02, bike.u * 0.08), bike.rear, look.frame, w * 0.7);
+    DrawTube(painter, ink, bike.seatTop + QPointF(bike.u * 0.02, bike.u * 0.08), bike.rear, look.frame,
+             w * 0.7);
     DrawTube(painter, ink, bike.headTop, bike.headBottom, look.frame.darker(115), w * 1.35);
     if (ink != Ink::Normal) return;
     if (look.hinge) {
@@ -254,7 +257,8 @@ void DrawFrame(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& loo
         painter.setBrush(QColor(45, 48, 56));
         painter.drawRoundedRect(QRectF(0, -w * 1.3, len, w * 1.5), w * 0.5, w * 0.5);
         painter.setBrush(QColor(90, 230, 90));
-        for (int i = 0; i < 4; ++i) painter.drawRect(QRectF(len * 0.12 + i * w * 0.9, -w * 0.95, w * 0.6, w * 0.5));
+        for (int i = 0; i < 4; ++i)
+            painter.drawRect(QRectF(len * 0.12 + i * w * 0.9, -w * 0.95, w * 0.6, w * 0.5));
         painter.restore();
         // A lightning bolt on the battery.
         const QPointF m = a + d * 0.7 + QPointF(0, -w * 0.1);
@@ -283,14 +287,16 @@ void DrawFork(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& look
 }
 
 void DrawStem(QPainter& painter, Ink ink, const Bike& bike) {
-    DrawTube(painter, ink, bike.headTop + QPointF(bike.u * 0.02, bike.u * 0.02), bike.stemEnd, QColor(80, 84, 94), bike.u * 0.08);
+    DrawTube(painter, ink, bike.headTop + QPointF(bike.u * 0.02, bike.u * 0.02), bike.stemEnd,
+             QColor(80, 84, 94), bike.u * 0.08);
 }
 
 void DrawHandlebar(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& look) {
     const qreal w = bike.u * 0.06;
     if (look.dropBar) {
         QPainterPath bar(bike.stemEnd);
-        bar.cubicTo(bike.stemEnd + QPointF(bike.u * 0.3, 0), bike.stemEnd + QPointF(bike.u * 0.3, bike.u * 0.3),
+        bar.cubicTo(bike.stemEnd + QPointF(bike.u * 0.3, 0),
+                    bike.stemEnd + QPointF(bike.u * 0.3, bike.u * 0.3),
                     bike.stemEnd + QPointF(bike.u * 0.05, bike.u * 0.32));
         DrawTube(painter, ink, bar, look.grip, w * 1.2);
         return;
@@ -308,9 +314,12 @@ void DrawSaddle(QPainter& painter, Ink ink, const Bike& bike, const BikeLook& lo
     const QPointF s = bike.saddle;
     const qreal u = bike.u;
     QPainterPath seat(s + QPointF(-0.24 * u, -0.04 * u));
-    seat.cubicTo(s + QPointF(-0.24 * u, -0.14 * u), s + QPointF(0.1 * u, -0.12 * u), s + QPointF(0.3 * u, -0.05 * u));
-    seat.cubicTo(s + QPointF(0.33 * u, -0.02 * u), s + QPointF(0.3 * u, 0.02 * u), s + QPointF(0.2 * u, 0.02 * u));
-    seat.cubicTo(s + QPointF(0, 0.04 * u), s + QPointF(-0.2 * u, 0.06 * u), s + QPointF(-0.24 * u, -0.04 * u));
+    seat.cubicTo(s + QPointF(-0.24 * u, -0.14 * u), s + QPointF(0.1 * u, -0.12 * u),
+                 s + QPointF(0.3 * u, -0.05 * u));
+    seat.cubicTo(s + QPointF(0.33 * u, -0.02 * u), s + QPointF(0.3 * u, 0.02 * u),
+                 s + QPointF(0.2 * u, 0.02 * u));
+    seat.cubicTo(s + QPointF(0, 0.04 * u), s + QPointF(-0.2 * u, 0.06 * u),
+                 s + QPointF(-0.24 * u, -0.04 * u));
     painter.setPen(InkPen(ink, look.saddle.darker(160), 1.0));
     painter.setBrush(InkBrush(ink, look.saddle));
     painter.drawPath(seat);
@@ -406,7 +415,8 @@ void DrawPart(QPainter& painter, int part, Ink ink, const Bike& bike, const Bike
 constexpr int DrawingOrder[PartCount] = {5, 6, 1, 2, 3, 4, 7, 15, 8, 9, 10, 11, 16, 12, 13, 14};
 
 // The bicycle with its first `bought` parts; the last of them glows, the rest are outlines.
-void DrawBicycleParts(QPainter& painter, const Bike& bike, const BikeLook& look, int bought, bool showNewest) {
+void DrawBicycleParts(QPainter& painter, const Bike& bike, const BikeLook& look, int bought,
+                      bool showNewest) {
     for (const int part : DrawingOrder) {
         if (part > bought) DrawPart(painter, part, Ink::Ghost, bike, look);
     }
@@ -433,11 +443,13 @@ void DrawBicycle(QPainter& painter, const Bike& bike, const BikeLook& look) {
         painter.setBrush(QColor(30, 120, 65));
         painter.drawRoundedRect(QRectF(bag.left(), bag.top(), bag.width(), bag.height() * 0.35), 4, 4);
         painter.setPen(QPen(QColor(230, 230, 230), 1.5));
-        painter.drawLine(QPointF(bag.left() + 3, bag.bottom() - 5), QPointF(bag.right() - 3, bag.bottom() - 5));
+        painter.drawLine(QPointF(bag.left() + 3, bag.bottom() - 5),
+                         QPointF(bag.right() - 3, bag.bottom() - 5));
         // A rolled sleeping mat on top.
         painter.setPen(QPen(QColor(120, 40, 20), 1.0));
         painter.setBrush(QColor(230, 90, 50));
-        painter.drawRoundedRect(QRectF(rackEnd.x() - 2, rackEnd.y() - u * 0.22, u * 0.7, u * 0.22), u * 0.1, u * 0.1);
+        painter.drawRoundedRect(QRectF(rackEnd.x() - 2, rackEnd.y() - u * 0.22, u * 0.7, u * 0.22), u * 0.1,
+                                u * 0.1);
     }
     DrawBicycleParts(painter, bike, look, PartCount, false);
     if (look.flatRear) DrawTyre(painter, Ink::Normal, bike.rear, bike, look, true);
@@ -458,7 +470,8 @@ void DrawBicycle(QPainter& painter, const Bike& bike, const BikeLook& look) {
             const qreal x = basket.left() + basket.width() * i / 4;
             painter.drawLine(QPointF(x, basket.top()), QPointF(x, basket.bottom()));
         }
-        painter.drawLine(QPointF(basket.left(), basket.center().y()), QPointF(basket.right(), basket.center().y()));
+        painter.drawLine(QPointF(basket.left(), basket.center().y()),
+                         QPointF(basket.right(), basket.center().y()));
         // A baguette and an apple for the trip.
         painter.setPen(QPen(QColor(150, 90, 30), 1.0));
         painter.setBrush(QColor(230, 180, 100));
@@ -523,8 +536,10 @@ void DrawFlower(QPainter& painter, const QPointF& c, const QColor& petals) {
 
 void DrawHills(QPainter& painter, int width, qreal horizon, const QColor& colour, qreal height) {
     QPainterPath hills(QPointF(0, horizon));
-    hills.cubicTo(width * 0.2, horizon - height, width * 0.35, horizon - height * 0.3, width * 0.5, horizon - height * 0.6);
-    hills.cubicTo(width * 0.65, horizon - height * 1.1, width * 0.85, horizon - height * 0.2, width, horizon - height * 0.5);
+    hills.cubicTo(width * 0.2, horizon - height, width * 0.35, horizon - height * 0.3, width * 0.5,
+                  horizon - height * 0.6);
+    hills.cubicTo(width * 0.65, horizon - height * 1.1, width * 0.85, horizon - height * 0.2, width,
+                  horizon - height * 0.5);
     hills.lineTo(width, horizon + 1);
     hills.lineTo(0, horizon + 1);
     hills.closeSubpath();
@@ -622,7 +637,9 @@ void DrawTricycle(QPainter& painter) {
     DrawSkyAndGrass(painter, GradeWidth, GradeHeight, 120, QColor(190, 226, 255), QColor(120, 196, 90));
     DrawCloud(painter, QPointF(60, 30), 1.1);
     DrawCloud(painter, QPointF(190, 40), 0.9);
-    for (int i = 0; i < 6; ++i) DrawFlower(painter, QPointF(18 + i * 40, 128 + (i % 2) * 6), i % 2 ? QColor(255, 120, 180) : QColor(250, 250, 250));
+    for (int i = 0; i < 6; ++i)
+        DrawFlower(painter, QPointF(18 + i * 40, 128 + (i % 2) * 6),
+                   i % 2 ? QColor(255, 120, 180) : QColor(250, 250, 250));
     DrawShadow(painter, QPointF(122, 161), 84, 6);
 
     const QPointF frontHub(168, 126);
@@ -794,7 +811,9 @@ void DrawBatteredScooterPicture(QPainter& painter) {
     DrawSkyAndGrass(painter, GradeWidth, GradeHeight, 108, QColor(180, 220, 250), QColor(120, 190, 80));
     DrawCloud(painter, QPointF(190, 26), 1.0);
     DrawGardenFence(painter, 108);
-    for (int i = 0; i < 5; ++i) DrawFlower(painter, QPointF(12 + i * 52, 114 + (i % 2) * 8), i % 2 ? QColor(255, 90, 90) : QColor(250, 240, 80));
+    for (int i = 0; i < 5; ++i)
+        DrawFlower(painter, QPointF(12 + i * 52, 114 + (i % 2) * 8),
+                   i % 2 ? QColor(255, 90, 90) : QColor(250, 240, 80));
     DrawScooter(painter, QColor(120, 150, 190), true, false);
 }
 
@@ -842,14 +861,15 @@ void DrawOldBicyclePicture(QPainter& painter) {
     painter.drawPath(jaw.subtracted(notch));
     painter.restore();
     // A question mark: will it ever ride again?
-    DrawCentredText(painter, QPointF(210, 48), QStringLiteral("?"), PictureFont(30, true), QColor(255, 230, 90),
-                    Outline, 2.0);
+    DrawCentredText(painter, QPointF(210, 48), QStringLiteral("?"), PictureFont(30, true),
+                    QColor(255, 230, 90), Outline, 2.0);
 }
 
 void DrawFoldingBicyclePicture(QPainter& painter) {
     DrawSkyAndGrass(painter, GradeWidth, GradeHeight, 118, QColor(180, 222, 255), QColor(180, 180, 186));
     // A town pavement with houses.
-    const QColor houses[] = {QColor(250, 200, 150), QColor(180, 210, 240), QColor(250, 230, 140), QColor(220, 180, 220)};
+    const QColor houses[] = {QColor(250, 200, 150), QColor(180, 210, 240), QColor(250, 230, 140),
+                             QColor(220, 180, 220)};
     for (int i = 0; i < 4; ++i) {
         const qreal x = i * 62 - 6;
         const qreal h = 50 + (i % 2) * 14;
@@ -898,7 +918,8 @@ void DrawTripPicture(QPainter& painter) {
     painter.setPen(QPen(QColor(20, 60, 140), 1.0));
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(190, 66, 44, 18));
-    DrawCentredText(painter, QPointF(212, 75), QStringLiteral("2 km"), PictureFont(11, true), QColor(20, 60, 140), Outline, 0);
+    DrawCentredText(painter, QPointF(212, 75), QStringLiteral("2 km"), PictureFont(11, true),
+                    QColor(20, 60, 140), Outline, 0);
     // The path.
     QPainterPath path(QPointF(0, 170));
     path.cubicTo(QPointF(80, 150), QPointF(160, 140), QPointF(240, 128));
@@ -966,8 +987,8 @@ void DrawMountainPicture(QPainter& painter) {
     DrawSkyAndGrass(painter, GradeWidth, GradeHeight, 90, QColor(140, 200, 250), QColor(100, 160, 70));
     DrawCloud(painter, QPointF(40, 26), 1.0);
     QPolygonF peaks;
-    peaks << QPointF(0, 91) << QPointF(50, 30) << QPointF(90, 70) << QPointF(140, 16) << QPointF(200, 80) << QPointF(240, 50)
-          << QPointF(240, 91);
+    peaks << QPointF(0, 91) << QPointF(50, 30) << QPointF(90, 70) << QPointF(140, 16) << QPointF(200, 80)
+          << QPointF(240, 50) << QPointF(240, 91);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(130, 140, 160));
     painter.drawPolygon(peaks);
@@ -1033,7 +1054,8 @@ void DrawElectricScooterPicture(QPainter& painter) {
     DrawScooter(painter, QColor(30, 200, 200), false, true);
     painter.setPen(QPen(QColor(255, 220, 0), 2.0, Qt::SolidLine, Qt::RoundCap));
     // Speed lines.
-    for (int i = 0; i < 3; ++i) painter.drawLine(QPointF(10, 110 + i * 10), QPointF(34 - i * 4, 110 + i * 10));
+    for (int i = 0; i < 3; ++i)
+        painter.drawLine(QPointF(10, 110 + i * 10), QPointF(34 - i * 4, 110 + i * 10));
 }
 
 void DrawDiploma(QPainter& painter, const QRectF& sheet) {
@@ -1050,8 +1072,8 @@ void DrawDiploma(QPainter& painter, const QRectF& sheet) {
     painter.setPen(QPen(QColor(200, 130, 0), 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(3, 3, -3, -3));
-    DrawCentredText(painter, QPointF(0, r.top() + 10), QStringLiteral("DIPLOM"), PictureFont(9, true), QColor(170, 60, 0),
-                    Outline, 0);
+    DrawCentredText(painter, QPointF(0, r.top() + 10), QStringLiteral("DIPLOM"), PictureFont(9, true),
+                    QColor(170, 60, 0), Outline, 0);
     DrawCentredText(painter, QPointF(0, r.top() + 24), QStringLiteral("MATEMATICKÝ"), PictureFont(12, true),
                     QColor(30, 40, 110), Outline, 0);
     DrawCentredText(painter, QPointF(0, r.top() + 39), QStringLiteral("TALENT"), PictureFont(14, true),
@@ -1075,7 +1097,8 @@ void DrawEBikePicture(QPainter& painter) {
     DrawSkyAndGrass(painter, GradeWidth, GradeHeight, 118, QColor(110, 180, 250), QColor(100, 180, 70));
     DrawHills(painter, GradeWidth, 119, QColor(120, 196, 90), 22);
     // Confetti for the champion.
-    const QColor confetti[] = {QColor(255, 80, 80), QColor(80, 160, 255), QColor(255, 200, 0), QColor(120, 220, 90)};
+    const QColor confetti[] = {QColor(255, 80, 80), QColor(80, 160, 255), QColor(255, 200, 0),
+                               QColor(120, 220, 90)};
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
         painter.setBrush(confetti[i % 4]);
@@ -1108,9 +1131,7 @@ QImage PaintGradePicture(void (*draw)(QPainter&)) {
 
 } // namespace
 
-QImage DrawBicycleAfterPart(int part) {
-    return DrawBicycleStage(part);
-}
+QImage DrawBicycleAfterPart(int part) { return DrawBicycleStage(part); }
 
 QImage DrawGradePicture(const QString& grade) {
     struct Entry {

@@ -64,8 +64,8 @@ QImage DrawSlovakFlag() {
     shield.moveTo(left, top);
     shield.lineTo(left + shieldWidth, top);
     shield.lineTo(left + shieldWidth, top + shieldHeight * 0.55);
-    shield.cubicTo(left + shieldWidth, top + shieldHeight * 0.85, centreX + 4, top + shieldHeight * 0.93, centreX,
-                   top + shieldHeight);
+    shield.cubicTo(left + shieldWidth, top + shieldHeight * 0.85, centreX + 4, top + shieldHeight * 0.93,
+                   centreX, top + shieldHeight);
     shield.cubicTo(centreX - 4, top + shieldHeight * 0.93, left, top + shieldHeight * 0.85, left,
                    top + shieldHeight * 0.55);
     shield.closeSubpath();

@@ -261,11 +261,11 @@ void DrawBall(QPainter& painter) {
 // Area 6: a cube puzzle, three faces of three by three coloured squares.
 void DrawCubePuzzle(QPainter& painter) {
     // Isometric corners: the near vertical edge runs from top to bottom of the picture's middle.
-    const QPointF top(32, 5);     // far corner of the top face
+    const QPointF top(32, 5);      // far corner of the top face
     const QPointF nearTop(32, 25); // near corner where the three faces meet
     const QPointF left(7, 15);
     const QPointF right(57, 15);
-    const QPointF down(0, 33);     // height of a side face
+    const QPointF down(0, 33); // height of a side face
     const auto face = [&](const QPointF& origin, const QPointF& u, const QPointF& v, const QColor& colour) {
         painter.setPen(InkPen(1.6));
         painter.setBrush(colour);
@@ -284,9 +284,9 @@ void DrawCubePuzzle(QPainter& painter) {
     painter.setPen(InkPen(2.6));
     painter.setBrush(Ink);
     painter.drawPolygon(QPolygonF{top, right, right + down, nearTop + down, left + down, left});
-    face(left, top - left, nearTop - left, QColor(255, 255, 255));         // top face
-    face(left, nearTop - left, down, QColor(230, 40, 50));                   // left face
-    face(nearTop, right - nearTop, down, QColor(40, 120, 230));              // right face
+    face(left, top - left, nearTop - left, QColor(255, 255, 255)); // top face
+    face(left, nearTop - left, down, QColor(230, 40, 50));         // left face
+    face(nearTop, right - nearTop, down, QColor(40, 120, 230));    // right face
     // Two stickers of other colours, as in a puzzle half solved.
     painter.setPen(InkPen(1.6));
     painter.setBrush(QColor(255, 210, 30));
@@ -295,7 +295,8 @@ void DrawCubePuzzle(QPainter& painter) {
         const QPointF v = down / 3.0;
         const QPointF a = nearTop + u * 2 + v * 2;
         const QPointF inset = (u + v) * 0.08;
-        painter.drawPolygon(QPolygonF{a + inset, a + u + v * 0.08 - u * 0.08, a + u + v - inset, a + v + u * 0.08 - v * 0.08});
+        painter.drawPolygon(QPolygonF{a + inset, a + u + v * 0.08 - u * 0.08, a + u + v - inset,
+                                      a + v + u * 0.08 - v * 0.08});
     }
     painter.setBrush(QColor(40, 170, 70));
     {
@@ -303,7 +304,8 @@ void DrawCubePuzzle(QPainter& painter) {
         const QPointF v = down / 3.0;
         const QPointF a = left + v * 2;
         const QPointF inset = (u + v) * 0.08;
-        painter.drawPolygon(QPolygonF{a + inset, a + u + v * 0.08 - u * 0.08, a + u + v - inset, a + v + u * 0.08 - v * 0.08});
+        painter.drawPolygon(QPolygonF{a + inset, a + u + v * 0.08 - u * 0.08, a + u + v - inset,
+                                      a + v + u * 0.08 - v * 0.08});
     }
 }
 
@@ -368,7 +370,8 @@ QImage DrawSchoolPicture() {
         painter.drawLine(shoulder, shoulder + QPointF(waveLeft ? 4 : -4, 4));
         painter.setPen(edge);
         painter.setBrush(shirt);
-        painter.drawPolygon(QPolygonF{feet + QPointF(-3.5, -3.5), feet + QPointF(0, -12), feet + QPointF(3.5, -3.5)});
+        painter.drawPolygon(
+            QPolygonF{feet + QPointF(-3.5, -3.5), feet + QPointF(0, -12), feet + QPointF(3.5, -3.5)});
         painter.setBrush(QColor(255, 214, 180));
         painter.drawEllipse(feet + QPointF(0, -15), 3.3, 3.3);
         painter.setPen(Qt::NoPen);

@@ -161,8 +161,7 @@ void TMetafileWriter::Record(uint32_t type, const QByteArray& parameters) {
         out.U16(type);
         largestRecord_ = std::max(largestRecord_, words);
     } else {
-        while (padded.size() % 4)
-            padded.append('\0');
+        while (padded.size() % 4) padded.append('\0');
         out.U32(type);
         out.U32(static_cast<uint32_t>(8 + padded.size()));
     }
@@ -206,8 +205,7 @@ uint32_t TMetafileWriter::CreateExtPen(uint32_t style, int width, QColor color) 
     const uint32_t slot = NewSlot();
     TBytes out;
     out.U32(slot);
-    for (int i = 0; i < 4; ++i)
-        out.U32(0); // no pattern bitmap
+    for (int i = 0; i < 4; ++i) out.U32(0); // no pattern bitmap
     out.U32(style | Geometric);
     out.U32(static_cast<uint32_t>(width));
     out.U32(BrushSolid);
@@ -238,19 +236,15 @@ uint32_t TMetafileWriter::CreateBrush(uint32_t style, QColor color) {
 
 void TMetafileWriter::SelectObject(uint32_t slot) {
     TBytes out;
-    if (format_ == Format::Wmf)
-        out.U16(slot);
-    else
-        out.U32(slot);
+    if (format_ == Format::Wmf) out.U16(slot);
+    else out.U32(slot);
     Record(format_ == Format::Wmf ? WmfSelectObject : EmfSelectObject, out.Data());
 }
 
 void TMetafileWriter::DeleteObject(uint32_t slot) {
     TBytes out;
-    if (format_ == Format::Wmf)
-        out.U16(slot);
-    else
-        out.U32(slot);
+    if (format_ == Format::Wmf) out.U16(slot);
+    else out.U32(slot);
     Record(format_ == Format::Wmf ? WmfDeleteObject : EmfDeleteObject, out.Data());
     if (slot < slots_.size()) slots_[slot] = false;
 }
@@ -267,15 +261,9 @@ void TMetafileWriter::SetPen(QColor color, int width) {
     Replace(currentPen_, slot);
 }
 
-void TMetafileWriter::SetNoPen() {
-    Replace(currentPen_, CreatePen(PenNull, 0, Qt::black));
-}
-void TMetafileWriter::SetBrush(QColor color) {
-    Replace(currentBrush_, CreateBrush(BrushSolid, color));
-}
-void TMetafileWriter::SetNoBrush() {
-    Replace(currentBrush_, CreateBrush(BrushNull, Qt::black));
-}
+void TMetafileWriter::SetNoPen() { Replace(currentPen_, CreatePen(PenNull, 0, Qt::black)); }
+void TMetafileWriter::SetBrush(QColor color) { Replace(currentBrush_, CreateBrush(BrushSolid, color)); }
+void TMetafileWriter::SetNoBrush() { Replace(currentBrush_, CreateBrush(BrushNull, Qt::black)); }
 
 void TMetafileWriter::SetWinding(bool winding) {
     TBytes out;
@@ -290,10 +278,8 @@ void TMetafileWriter::SetWinding(bool winding) {
 
 void TMetafileWriter::SetMapMode(uint32_t mode) {
     TBytes out;
-    if (format_ == Format::Wmf)
-        out.U16(mode);
-    else
-        out.U32(mode);
+    if (format_ == Format::Wmf) out.U16(mode);
+    else out.U32(mode);
     Record(format_ == Format::Wmf ? WmfSetMapMode : EmfSetMapMode, out.Data());
 }
 
@@ -335,16 +321,12 @@ void TMetafileWriter::LineTo(QPoint point) {
     Record(format_ == Format::Wmf ? WmfLineTo : EmfLineTo, Pair(format_, point.x(), point.y()));
 }
 
-void TMetafileWriter::SaveDC() {
-    Record(format_ == Format::Wmf ? WmfSaveDC : EmfSaveDC, {});
-}
+void TMetafileWriter::SaveDC() { Record(format_ == Format::Wmf ? WmfSaveDC : EmfSaveDC, {}); }
 
 void TMetafileWriter::RestoreDC(int which) {
     TBytes out;
-    if (format_ == Format::Wmf)
-        out.S16(which);
-    else
-        out.S32(which);
+    if (format_ == Format::Wmf) out.S16(which);
+    else out.S32(which);
     Record(format_ == Format::Wmf ? WmfRestoreDC : EmfRestoreDC, out.Data());
 }
 
@@ -391,20 +373,17 @@ void TMetafileWriter::Polyline(std::span<const QPoint> points) {
 
 void TMetafileWriter::PolyPolygon(std::span<const std::vector<QPoint>> polygons) {
     std::vector<QPoint> all;
-    for (const auto& polygon : polygons)
-        all.insert(all.end(), polygon.begin(), polygon.end());
+    for (const auto& polygon : polygons) all.insert(all.end(), polygon.begin(), polygon.end());
     TBytes out;
     const bool narrow = format_ == Format::Wmf || Short(all);
     if (format_ == Format::Wmf) {
         out.U16(static_cast<uint32_t>(polygons.size()));
-        for (const auto& polygon : polygons)
-            out.U16(static_cast<uint32_t>(polygon.size()));
+        for (const auto& polygon : polygons) out.U16(static_cast<uint32_t>(polygon.size()));
     } else {
         BoundsOf(out, all);
         out.U32(static_cast<uint32_t>(polygons.size()));
         out.U32(static_cast<uint32_t>(all.size()));
-        for (const auto& polygon : polygons)
-            out.U32(static_cast<uint32_t>(polygon.size()));
+        for (const auto& polygon : polygons) out.U32(static_cast<uint32_t>(polygon.size()));
     }
     for (const QPoint& p : all) {
         if (narrow) {

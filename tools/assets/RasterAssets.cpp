@@ -69,27 +69,32 @@ bool WriteRasterAssets(const QDir& graphicsDir, const QDir& resourceDir) {
     for (const int value : {50, 20, 10, 5, 2}) {
         ok = Save(DrawBankNote(value), graphicsDir, QStringLiteral("%1.bmp").arg(value), "bmp") && ok;
     }
-    ok = Save(DrawContestLogo(QStringLiteral("SOUTĚŽ")), graphicsDir, QStringLiteral("soutez.jpg"), "jpg") && ok;
-    ok = Save(DrawContestLogo(QStringLiteral("SÚŤAŽ")), graphicsDir, QStringLiteral("sutaz.jpg"), "jpg") && ok;
+    ok = Save(DrawContestLogo(QStringLiteral("SOUTĚŽ")), graphicsDir, QStringLiteral("soutez.jpg"), "jpg") &&
+         ok;
+    ok =
+        Save(DrawContestLogo(QStringLiteral("SÚŤAŽ")), graphicsDir, QStringLiteral("sutaz.jpg"), "jpg") && ok;
     // The contest's bicycle stages (part 6 shows part 5's picture, so there is no kolo06) and grades.
     for (int part = 1; part <= 15; ++part) {
         if (part == 6) continue;
-        ok = Save(DrawBicycleAfterPart(part), graphicsDir, QStringLiteral("kolo%1.jpg").arg(part, 2, 10, QLatin1Char('0')),
-                  "jpg") && ok;
+        ok = Save(DrawBicycleAfterPart(part), graphicsDir,
+                  QStringLiteral("kolo%1.jpg").arg(part, 2, 10, QLatin1Char('0')), "jpg") &&
+             ok;
     }
-    const std::pair<const char*, const char*> grades[] = {{"5", "5"},     {"4/5", "4_5"}, {"4", "4"},   {"3/4", "3_4"},
-                                                          {"3", "3"},     {"2/3", "2_3"}, {"2", "2"},   {"1/2", "1_2"},
-                                                          {"1", "1"},     {"1*", "1h"}};
+    const std::pair<const char*, const char*> grades[] = {
+        {"5", "5"},     {"4/5", "4_5"}, {"4", "4"},     {"3/4", "3_4"}, {"3", "3"},
+        {"2/3", "2_3"}, {"2", "2"},     {"1/2", "1_2"}, {"1", "1"},     {"1*", "1h"}};
     for (const auto& [grade, name] : grades) {
-        ok = Save(DrawGradePicture(QString::fromLatin1(grade)), graphicsDir, QStringLiteral("%1.jpg").arg(QLatin1String(name)),
-                  "jpg") && ok;
+        ok = Save(DrawGradePicture(QString::fromLatin1(grade)), graphicsDir,
+                  QStringLiteral("%1.jpg").arg(QLatin1String(name)), "jpg") &&
+             ok;
     }
 
     ok = Save(DrawCzechFlag(), resourceDir, QStringLiteral("flag_cz.jpg"), "jpg") && ok;
     ok = Save(DrawSlovakFlag(), resourceDir, QStringLiteral("flag_sk.jpg"), "jpg") && ok;
     ok = Save(DrawTitlePicture(), resourceDir, QStringLiteral("title.png"), "png") && ok;
     for (int area = 1; area <= 6; ++area) {
-        ok = Save(DrawAreaPicture(area), resourceDir, QStringLiteral("info_area%1.jpg").arg(area), "jpg") && ok;
+        ok = Save(DrawAreaPicture(area), resourceDir, QStringLiteral("info_area%1.jpg").arg(area), "jpg") &&
+             ok;
     }
     ok = Save(DrawSchoolPicture(), resourceDir, QStringLiteral("info_picture.jpg"), "jpg") && ok;
 

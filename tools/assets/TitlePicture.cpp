@@ -124,7 +124,8 @@ void DrawBlackboard(QPainter& painter) {
     painter.setPen(QPen(woodDark, 1.5));
     painter.setBrush(wood);
     painter.drawPolygon(QPolygonF{QPointF(40, 140), QPointF(49, 140), QPointF(34, 204), QPointF(25, 204)});
-    painter.drawPolygon(QPolygonF{QPointF(186, 140), QPointF(195, 140), QPointF(210, 204), QPointF(201, 204)});
+    painter.drawPolygon(
+        QPolygonF{QPointF(186, 140), QPointF(195, 140), QPointF(210, 204), QPointF(201, 204)});
 
     // Frame and board.
     painter.setPen(QPen(woodDark, 1.5));
@@ -325,11 +326,10 @@ QImage DrawTitlePicture() {
     DrawCloud(painter, QPointF(292, 112), 0.9);
     DrawSun(painter, QPointF(252, 30));
     DrawMeadow(painter);
-    for (const auto& [x, y, colour] : {std::tuple{238.0, 184.0, QColor(255, 255, 255)},
-                                       std::tuple{262.0, 204.0, QColor(255, 120, 170)},
-                                       std::tuple{18.0, 218.0, QColor(255, 255, 255)},
-                                       std::tuple{404.0, 214.0, QColor(180, 120, 255)},
-                                       std::tuple{222.0, 214.0, QColor(255, 200, 40)}}) {
+    for (const auto& [x, y, colour] :
+         {std::tuple{238.0, 184.0, QColor(255, 255, 255)}, std::tuple{262.0, 204.0, QColor(255, 120, 170)},
+          std::tuple{18.0, 218.0, QColor(255, 255, 255)}, std::tuple{404.0, 214.0, QColor(180, 120, 255)},
+          std::tuple{222.0, 214.0, QColor(255, 200, 40)}}) {
         DrawFlower(painter, QPointF(x, y), colour);
     }
 

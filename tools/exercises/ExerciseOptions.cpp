@@ -13,7 +13,8 @@ namespace {
 std::optional<long long> ReadInteger(const std::string& text, long long low, long long high) {
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < low ||
+        value > high)
         return std::nullopt;
     return value;
 }
@@ -55,9 +56,11 @@ std::string ExerciseUsage() {
            "       numerava-exercises --markup TEXT [--wrap WIDTHxHEIGHT] --png FILE\n"
            "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
            "by default all items of the area are selected. In areas 4 to 6 one of the two lists may be\n"
-           "empty (\"\") so that the kinds of one column can be asked for alone. --mode 4 --part P picks the contest topic of\n"
+           "empty (\"\") so that the kinds of one column can be asked for alone. --mode 4 --part P picks the "
+           "contest topic of\n"
            "bicycle part P. Without --seed the generator is seeded from the clock.\n"
-           "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, ...\n"
+           "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, "
+           "...\n"
            "--markup draws one mark-up text into the PNG file FILE: on one line in the drill's exercise\n"
            "font, or with --wrap word-wrapped into a picture of that size in the word-problem font.\n";
 }
@@ -72,9 +75,9 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
             continue;
         }
         if (name == "--data") return OptionError{"option " + name + " is not available in this version"};
-        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",  "--part",
-                                            "--count", "--seed",        "--language",   "--png",   "--markup",
-                                            "--wrap"};
+        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",
+                                            "--part", "--count",        "--seed",       "--language",
+                                            "--png",  "--markup",       "--wrap"};
         bool isKnown = false;
         for (const char* option : known) isKnown = isKnown || name == option;
         if (!isKnown) return OptionError{"unknown option '" + name + "' (see --help)"};

@@ -49,7 +49,8 @@ QImage RenderExerciseLine(const TExercise& exercise) {
 
 QImage RenderMarkupPicture(const std::string& markup, std::optional<ExerciseOptions::WrapSize> wrap) {
     if (wrap)
-        return RenderMarkupImage(markup, ProblemFont, ExerciseBackground, ShadowOffset, QSize(wrap->Width, wrap->Height));
+        return RenderMarkupImage(markup, ProblemFont, ExerciseBackground, ShadowOffset,
+                                 QSize(wrap->Width, wrap->Height));
     return RenderMarkupImage(markup, LineFont, ExerciseBackground, ShadowOffset);
 }
 

@@ -21,10 +21,12 @@ std::string ExerciseJson(int area, const TExercise& exercise) {
     return line;
 }
 
-std::string WriteExercises(const ExerciseOptions& options, std::ostream& out, const ExerciseObserver& observer) {
+std::string WriteExercises(const ExerciseOptions& options, std::ostream& out,
+                           const ExerciseObserver& observer) {
     Language = options.Language;
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    SeedRandom(options.Seed.value_or(static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count())));
+    SeedRandom(options.Seed.value_or(
+        static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count())));
 
     TNumeravaGenerator generator;
     generator.Area = options.Area;

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     if (options.Png) gui = StartGui(argc, argv);
 
     if (options.Markup) {
-        const std::string error =
-            WritePicture(RenderMarkupPicture(*options.Markup, options.Wrap), QString::fromStdString(*options.Png));
+        const std::string error = WritePicture(RenderMarkupPicture(*options.Markup, options.Wrap),
+                                               QString::fromStdString(*options.Png));
         return error.empty() ? 0 : Fail(error);
     }
 
