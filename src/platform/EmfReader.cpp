@@ -363,7 +363,10 @@ std::shared_ptr<TMetafile::Records> ParseEmf(std::span<const uint8_t> data) {
         TByteReader recordHeader(data.subspan(offset, 8));
         const uint32_t recordType = recordHeader.U32();
         const uint32_t size = recordHeader.U32();
-        if (recordType == Eof) break;
+        if (recordType == Eof) {
+            records->complete = size >= 8 && size <= data.size() - offset;
+            break;
+        }
         if (size < 8 || size % 4 != 0 || size > data.size() - offset) break;
         TByteReader parameters(data.subspan(offset + 8, size - 8));
         if (!parser.Record(recordType, parameters)) break;

@@ -425,6 +425,7 @@ TMetafile& TMetafile::operator=(const TMetafile&) = default;
 TMetafile::~TMetafile() = default;
 
 TMetafile::Format TMetafile::Kind() const { return records_->format; }
+bool TMetafile::Complete() const { return records_->complete; }
 QRectF TMetafile::Bounds() const { return records_->bounds; }
 QSize TMetafile::NaturalSize() const { return records_->naturalSize; }
 

@@ -23,6 +23,9 @@ public:
     static std::optional<TMetafile> Parse(std::span<const uint8_t> data);
 
     Format Kind() const;
+    // True when the data ran up to the end-of-file record; a cut-off or damaged file plays only
+    // the records before the damage.
+    bool Complete() const;
     // The picture's own frame in its logical units (placeable header / EMF frame, else the window
     // extent), which Play maps onto the target rectangle.
     QRectF Bounds() const;

@@ -193,6 +193,7 @@ struct TMetafile::Records {
     QSizeF deviceUnitsPerMm{96 / 25.4, 96 / 25.4}; // for the fixed map modes
     metafile::TMapping initialMapping;
     std::vector<metafile::TOp> ops;
+    bool complete = false; // the end-of-file record was reached
 };
 
 namespace metafile {

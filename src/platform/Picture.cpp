@@ -1,5 +1,7 @@
 #include "platform/Picture.h"
 
+#include "platform/PictureCheck.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,13 +23,28 @@ TPicture TPicture::FromImage(QImage image) {
 
 bool TPicture::LoadFromFile(std::string_view programPath, QString* error) {
     const QString path = LocalPath(programPath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto fail = [&](const QString& why) {
+        const bool transparent = transparent_;
         *this = TPicture{};
-        if (error) *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        transparent_ = transparent;
+        if (error) *error = QStringLiteral("%1: %2").arg(path, why);
+        return false;
+    };
+    // Checked before opening: opening a pipe would wait for a writer, a device would never end.
+    const QFileInfo info(path);
+    if (!info.exists()) return fail(QStringLiteral("no such file"));
+    if (!info.isFile()) return fail(QStringLiteral("not a regular file"));
+    if (info.size() > MaxFileBytes) return fail(QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    // read() with a limit: the file may have grown since it was measured.
+    const QByteArray data = file.read(MaxFileBytes + 1);
+    if (data.size() > MaxFileBytes) return fail(QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+    if (!LoadFromData(data, error)) {
+        if (error) *error = QStringLiteral("%1: %2").arg(path, *error);
         return false;
     }
-    return LoadFromData(file.readAll(), error);
+    return true;
 }
 
 bool TPicture::LoadFromData(const QByteArray& data, QString* error) {
@@ -37,8 +54,16 @@ bool TPicture::LoadFromData(const QByteArray& data, QString* error) {
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.constData()),
                                          static_cast<size_t>(data.size()));
     if (auto metafile = TMetafile::Parse(bytes)) {
+        if (!metafile->Complete()) {
+            if (error) *error = QStringLiteral("damaged or cut-off metafile");
+            return false;
+        }
         metafile_ = std::move(*metafile);
         return true;
+    }
+    if (CheckPictureCompleteness(bytes) == TPictureCompleteness::Truncated) {
+        if (error) *error = QStringLiteral("the picture is cut off");
+        return false;
     }
     QImage image;
     if (!image.loadFromData(data)) {

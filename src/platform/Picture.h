@@ -23,9 +23,14 @@ public:
     TPicture() = default;
     static TPicture FromImage(QImage image);
 
-    // Loads a picture file by the program's path. On failure the picture is left empty and
+    // The largest picture file read: far above any real picture, far below what would hurt.
+    static constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+
+    // Loads a picture file by the program's path. Only a regular file of at most MaxFileBytes is
+    // read (a link to a device or a pipe is never opened). On failure the picture is left empty and
     // `error` (when given) says why, in English for the log; screens show their own message.
     bool LoadFromFile(std::string_view programPath, QString* error = nullptr);
+    // A cut-off or damaged file is refused as a whole: never half a picture.
     bool LoadFromData(const QByteArray& data, QString* error = nullptr);
 
     bool IsEmpty() const { return image_.isNull() && !metafile_; }

@@ -310,7 +310,10 @@ std::shared_ptr<TMetafile::Records> ParseWmf(std::span<const uint8_t> data) {
         TByteReader recordHeader(data.subspan(offset, RecordHeaderBytes));
         const uint32_t words = recordHeader.U32();
         const uint16_t function = recordHeader.U16();
-        if (function == Eof) break;
+        if (function == Eof) {
+            records->complete = true;
+            break;
+        }
         if (words < RecordHeaderBytes / 2 || words > (data.size() - offset) / 2) break;
         const size_t bytes = static_cast<size_t>(words) * 2;
         TByteReader parameters(data.subspan(offset + RecordHeaderBytes, bytes - RecordHeaderBytes));

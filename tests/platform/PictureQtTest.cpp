@@ -1,0 +1,168 @@
+// Pictures are files beside the program that anyone may replace or damage: every shipped picture
+// loads whole, a cut-off one is refused as a whole, and a file that is no regular file or absurdly
+// large is never read.
+#include "platform/Picture.h"
+#include "platform/PictureCheck.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace numerava;
+
+namespace {
+
+std::span<const uint8_t> Bytes(const QByteArray& data) {
+    return {reinterpret_cast<const uint8_t*>(data.constData()), static_cast<size_t>(data.size())};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QByteArray Encode(const QImage& image, const char* format, bool progressive = false) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return data;
+}
+
+// A picture with detail in every part, so that every coded block carries data.
+QImage Sample() {
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) % 256));
+    return image;
+}
+
+QString GraphicsFolder() { return QDir(QCoreApplication::applicationDirPath()).filePath("Graphics"); }
+
+} // namespace
+
+class PictureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+
+    void shippedPicturesLoadWhole() {
+        const QStringList names = QDir(GraphicsFolder()).entryList({"*.bmp", "*.jpg", "*.wmf", "*.emf"});
+        QVERIFY(names.size() >= 30);
+        for (const QString& name : names) {
+            TPicture picture;
+            QString error;
+            QVERIFY2(picture.LoadFromFile(("Graphics\\" + name).toStdString(), &error), qPrintable(error));
+            QVERIFY2(!picture.IsEmpty(), qPrintable(name));
+        }
+    }
+
+    void cutOffPicturesAreRefused_data() {
+        QTest::addColumn<QByteArray>("data");
+        const QImage sample = Sample();
+        QTest::newRow("bmp 24-bit") << Encode(sample, "bmp");
+        QTest::newRow("bmp 8-bit") << Encode(sample.convertToFormat(QImage::Format_Indexed8), "bmp");
+        QTest::newRow("jpeg baseline") << Encode(sample, "jpeg");
+        QTest::newRow("jpeg progressive") << Encode(sample, "jpeg", true);
+        QTest::newRow("png") << Encode(sample, "png");
+        for (const char* name : {"50.bmp", "kolo08.jpg", "destnik.wmf", "kasparek.emf", "soutez.jpg"})
+            QTest::newRow(name) << ReadFile(GraphicsFolder() + "/" + name);
+    }
+
+    // Every cut point: the first bytes up to one byte short of the whole file.
+    void cutOffPicturesAreRefused() {
+        QFETCH(QByteArray, data);
+        QVERIFY(data.size() > 100);
+        TPicture whole;
+        QString error;
+        QVERIFY2(whole.LoadFromData(data, &error), qPrintable(error));
+        const qsizetype step = std::max<qsizetype>(1, data.size() / 150);
+        for (qsizetype length = 2; length < data.size(); length += step) {
+            TPicture cut;
+            const bool loaded = cut.LoadFromData(data.left(length), &error);
+            QVERIFY2(
+                !loaded,
+                qPrintable(QStringLiteral("the first %1 of %2 bytes loaded").arg(length).arg(data.size())));
+            QVERIFY(cut.IsEmpty());
+        }
+        // The last byte matters too.
+        TPicture almost;
+        QVERIFY(!almost.LoadFromData(data.left(data.size() - 1)));
+    }
+
+    void completenessOfStructures_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("expected");
+        const auto whole = static_cast<int>(TPictureCompleteness::Whole);
+        const auto truncated = static_cast<int>(TPictureCompleteness::Truncated);
+        const auto unknown = static_cast<int>(TPictureCompleteness::Unknown);
+        const QByteArray jpeg = Encode(Sample(), "jpeg");
+        QTest::newRow("jpeg with bytes after its end") << jpeg + QByteArray(40, '\0') << whole;
+        QTest::newRow("jpeg without its end marker") << jpeg.left(jpeg.size() - 2) << truncated;
+        QTest::newRow("not a picture") << QByteArray("GIF89a....") << unknown;
+        QTest::newRow("bmp header only") << QByteArray("BM") << truncated;
+        // A run-length coded BMP: two runs and the end-of-bitmap code.
+        QByteArray rle("BM", 2);
+        rle += QByteArray::fromHex("0000000000000000"
+                                   "36040000"); // sizes, pixel offset 1078
+        rle += QByteArray::fromHex("28000000"
+                                   "02000000"
+                                   "01000000"
+                                   "0100"
+                                   "0800"
+                                   "01000000"); // RLE8
+        rle += QByteArray(1078 - rle.size(), '\0');
+        QTest::newRow("rle8 whole") << rle + QByteArray::fromHex("02050000"
+                                                                 "0001")
+                                    << whole;
+        QTest::newRow("rle8 without its end") << rle + QByteArray::fromHex("02050000") << truncated;
+    }
+
+    void completenessOfStructures() {
+        QFETCH(QByteArray, data);
+        QFETCH(int, expected);
+        QCOMPARE(static_cast<int>(CheckPictureCompleteness(Bytes(data))), expected);
+    }
+
+    // A picture replaced by a link to an endless device, a pipe or a huge file is a missing
+    // picture, found out at once.
+    void filesThatAreNoPictureFilesAreNeverRead() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir::setCurrent(dir.path());
+        QVERIFY(QDir().mkdir("Graphics"));
+        QVERIFY(QFile::link("/dev/zero", "Graphics/destnik.wmf"));
+        QVERIFY(mkfifo("Graphics/50.bmp", 0600) == 0);
+        QVERIFY(QDir().mkdir("Graphics/kolo01.jpg"));
+        QFile huge("Graphics/20.bmp");
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.write(Encode(Sample(), "bmp")));
+        QVERIFY(huge.resize(TPicture::MaxFileBytes + 1)); // sparse: no real bytes written
+        huge.close();
+
+        QElapsedTimer clock;
+        clock.start();
+        for (const char* path : {"Graphics\\destnik.wmf", "Graphics\\50.bmp", "Graphics\\kolo01.jpg",
+                                 "Graphics\\20.bmp", "Graphics\\missing.bmp"}) {
+            TPicture picture;
+            QString error;
+            QVERIFY2(!picture.LoadFromFile(path, &error), path);
+            QVERIFY(picture.IsEmpty());
+            QVERIFY2(error.contains(QString::fromUtf8(path + 9)), qPrintable(error));
+        }
+        QVERIFY2(clock.elapsed() < 5000, "a load waited or read for long");
+    }
+};
+
+QTEST_MAIN(PictureTest)
+#include "PictureQtTest.moc"
