@@ -1,4 +1,6 @@
-// The contest logo of the information screen, 114 x 39: a golden cup and the word, bright and bold.
+// The contest logo of the information screen, 114 x 39: a golden cup and the word, bright and bold;
+// and the drill's two contest marks, 60 x 40: the cup with a tick on green (the result counts) or
+// greyed out and crossed on red (it does not).
 
 #include "assets/RasterDrawing.h"
 
@@ -45,7 +47,52 @@ void DrawCup(QPainter& painter, const QPointF& topCentre) {
     DrawStar(painter, QPointF(x, y + 6.5), 3.8, 0.45);
 }
 
+// A thick white tick or cross with a dark rim, so it reads on any background.
+void DrawVerdictSign(QPainter& painter, const QRectF& box, bool tick) {
+    QPainterPath sign;
+    if (tick) {
+        sign.moveTo(box.left(), box.center().y());
+        sign.lineTo(box.left() + box.width() * 0.38, box.bottom());
+        sign.lineTo(box.right(), box.top());
+    } else {
+        sign.moveTo(box.topLeft());
+        sign.lineTo(box.bottomRight());
+        sign.moveTo(box.topRight());
+        sign.lineTo(box.bottomLeft());
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0, 150), 7.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(sign);
+    painter.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(sign);
+}
+
 } // namespace
+
+QImage DrawContestMark(bool counts) {
+    constexpr int width = 60;
+    constexpr int height = 40;
+    QImage image = BlankImage(width, height, ScreenOrange);
+    QPainter painter(&image);
+    PrepareSmoothPainter(painter);
+
+    const QColor base = counts ? QColor(40, 170, 40) : QColor(205, 30, 30);
+    QLinearGradient background(0, 0, 0, height);
+    background.setColorAt(0.0, base.lighter(135));
+    background.setColorAt(1.0, base.darker(115));
+    painter.setPen(QPen(base.darker(160), 2.0));
+    painter.setBrush(background);
+    painter.drawRoundedRect(QRectF(1, 1, width - 2, height - 2), 7, 7);
+
+    // The cup on the left: bright when the result counts, a faint ghost when it does not.
+    painter.save();
+    if (!counts) painter.setOpacity(0.45);
+    DrawCup(painter, QPointF(17, 8));
+    painter.restore();
+
+    DrawVerdictSign(painter, counts ? QRectF(32, 11, 21, 17) : QRectF(34, 11, 16, 17), counts);
+    return image;
+}
 
 QImage DrawContestLogo(const QString& word) {
     QImage image = BlankImage(LogoWidth, LogoHeight, ScreenOrange);

@@ -97,6 +97,8 @@ bool WriteRasterAssets(const QDir& graphicsDir, const QDir& resourceDir) {
              ok;
     }
     ok = Save(DrawSchoolPicture(), resourceDir, QStringLiteral("info_picture.jpg"), "jpg") && ok;
+    ok = Save(DrawContestMark(true), resourceDir, QStringLiteral("contest_counts.png"), "png") && ok;
+    ok = Save(DrawContestMark(false), resourceDir, QStringLiteral("contest_not_counted.png"), "png") && ok;
 
     return WriteResourceList(resourceDir) && ok;
 }

@@ -20,6 +20,8 @@ inline const QColor ScreenOrange{255, 170, 17};
 QImage DrawBankNote(int value);
 // The contest logo with its word ("SOUTĚŽ", "SÚŤAŽ"), 114 x 39.
 QImage DrawContestLogo(const QString& word);
+// The drill's contest mark, 60 x 40: the result counts for the contest (true) or does not (false).
+QImage DrawContestMark(bool counts);
 // The language flags, drawn at twice to two and a half times the size the welcome screen shows them.
 QImage DrawCzechFlag();  // 100 x 60
 QImage DrawSlovakFlag(); // 100 x 62
