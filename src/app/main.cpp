@@ -1,6 +1,7 @@
 // numerava: the drill program. One borderless window covering the screen, starting on the welcome
 // menu in the system's language (Slovak on a Slovak system, Czech elsewhere).
 
+#include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
@@ -8,10 +9,11 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
 #ifdef NUMERAVA_STARTUP_TRACE
 #include <QElapsedTimer>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
 
@@ -48,6 +50,14 @@ int main(int argc, char** argv) {
     TFirstPaintProbe probe(clock);
     app.installEventFilter(&probe);
 #endif
+    // Qt cannot paint widgets on a display of 256 colours or fewer: say so instead of crashing.
+    if (const int depth = numerava::DisplayColorDepth(); depth < numerava::MinimumColorDepth) {
+        std::fprintf(stderr,
+                     "numerava: the display shows %d bits per pixel; Numerava needs at least %d "
+                     "(set the display to 16 or 24 bits per pixel)\n",
+                     depth, numerava::MinimumColorDepth);
+        return 1;
+    }
     Q_INIT_RESOURCE(numerava);
     numerava::RegisterFonts();
 

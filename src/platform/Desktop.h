@@ -19,6 +19,8 @@ uint16_t SystemDefaultLangId();
 
 // Bits per pixel of the primary screen (needs a QGuiApplication); 32 when no screen is known.
 int DisplayColorDepth();
+// Below this depth (palette displays of 256 colours) Qt's widgets have nothing to paint on.
+inline constexpr int MinimumColorDepth = 15;
 
 // Opens the address in the default browser (no shell involved). False when that failed.
 bool OpenWebAddress(const QString& address);
