@@ -573,7 +573,7 @@ void PrintTo(const SoakCase& c, std::ostream* os) { *os << "difficulty " << c.Di
 
 // Seeds of the Czech runs and of the Slovak runs.
 constexpr uint32_t Seeds[] = {1u, 20250611u, 3987654321u, 777u};
-constexpr int ExercisesPerSeed = 6000;
+constexpr int ExercisesPerSeed = 4000;
 
 // NUMERAVA_SOAK_SCALE=20 runs twenty times as many exercises.
 int Scale() {
