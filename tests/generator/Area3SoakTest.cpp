@@ -160,6 +160,8 @@ std::string Fault(const TExercise& exercise, const SoakCase& c) {
     if (expected.Decimals < -1 || (expected.Decimals == -1 && expected.Value != 0) ||
         (expected.Decimals > 0 && expected.Value % 10 == 0))
         return "expected answer not in normal form";
+    if (FormatNumber(expected).size() > 10)
+        return "expected answer longer than the answer field's ten characters";
 
     const Evaluation value = EvaluateQuestion(exercise.Question);
     if (!value.Error.empty()) return "unreadable question: " + value.Error;
