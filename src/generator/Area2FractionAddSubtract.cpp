@@ -8,8 +8,8 @@ namespace numerava::area2 {
 
 namespace {
 
-// A proper fraction m/o that is no unit fraction in disguise (o not a multiple of m) and a whole
-// part w = 1..3: the numbers of a mixed number.
+// The numbers of a mixed number w m/o: a whole part 1..3 and a proper fraction that does not
+// reduce to a unit fraction (o not a multiple of m).
 struct MixedNumber {
     int o = 0, m = 0, w = 0;
     int Improper() const { return o * w + m; }

@@ -4,6 +4,8 @@
 #include "generator/Area2Parts.h"
 
 #include <array>
+#include <cstddef>
+#include <utility>
 
 namespace numerava::area2 {
 

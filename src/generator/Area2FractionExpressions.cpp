@@ -147,23 +147,23 @@ void FractionExpression(TGenerateContext& context) {
     case 10:
     case 11: { // a whole number minus or plus c times w and a half
         const char* sign = kind == 10 ? " - &<" : " + &<";
-        const int product = kind == 10 ? -1 : 1;
+        const int direction = kind == 10 ? -1 : 1;
         p = R(9);
         R(9); // one further draw that decides nothing
         w = R(2) + 1;
         c = R(2) == 0 ? HalfFactor(0) : 10;
-        const int value = 10 * (p + 1) + product * c * (10 * w + 5);
+        const int value = 10 * (p + 1) + direction * c * (10 * w + 5);
         if (R(2) != 0) return tenths(Body(p + 1, sign, c, ">< * ><", w, "></<1><2>>< = >"), value);
         return tenths(Body(p + 1, sign, w, "></<1><2>>< * ><", c, ">< = >"), value);
     }
     case 12:
     case 13: { // a whole number minus or plus c times one half
         const char* sign = kind == 12 ? " - &<" : " + &<";
-        const int product = kind == 12 ? -1 : 1;
+        const int direction = kind == 12 ? -1 : 1;
         p = R(9);
         R(9); // one further draw that decides nothing
         c = HalfFactor(R(3));
-        const int value = 10 * (p + 1) + product * 5 * c;
+        const int value = 10 * (p + 1) + direction * 5 * c;
         if (R(2) == 0) return tenths(Body(p + 1, sign, c, ">< * ></<1><2>>< = >"), value);
         return tenths(Body(p + 1, sign, "/<1><2>>< * ><", c, ">< = >"), value);
     }

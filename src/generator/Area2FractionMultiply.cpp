@@ -7,7 +7,7 @@ namespace numerava::area2 {
 
 namespace {
 
-// A proper fraction m/o with o 2..11 that does not reduce to a unit fraction (o not a multiple of m).
+// A proper fraction m/o that does not reduce to a unit fraction (o not a multiple of m).
 bool Proper(int m, int o) { return m < o && o % m != 0; }
 
 } // namespace
