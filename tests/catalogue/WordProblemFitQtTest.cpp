@@ -50,7 +50,7 @@ bool DrawsBelow(const QImage& image, int top) {
 QString QuestionFault(const std::string& question) {
     // Laid out in a taller area, nothing may reach below the drill's area.
     const QImage tall = RenderMarkupImage(question, QuestionFont, Background, Shadow,
-                                          QSize(QuestionArea.width(), 3 * QuestionArea.height()));
+                                          QSize(QuestionArea.width(), 2 * QuestionArea.height()));
     if (DrawsBelow(tall, QuestionArea.height())) return QStringLiteral("too long for the question area");
     std::vector<std::string> pieces;
     WrapPieces(ParseMarkup(question), pieces);
