@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Parsing never reports a file it could not read or that is too large.
     if (report.Error == WordProblemFileError::Missing || report.Error == WordProblemFileError::TooLarge)
         std::abort();
-    const bool ok = report.Error == WordProblemFileError::None || report.Error == WordProblemFileError::Flawed;
+    const bool ok =
+        report.Error == WordProblemFileError::None || report.Error == WordProblemFileError::Flawed;
     if (ok && report.Line != 0) std::abort();
     if ((report.Error == WordProblemFileError::Flawed) == report.Notes.empty()) std::abort();
     if (!ok && !file.NameList.empty()) std::abort();
