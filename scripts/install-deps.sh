@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-wine fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  hunspell hunspell-cs hunspell-sk
 )
 
 missing=()

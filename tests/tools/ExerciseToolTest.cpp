@@ -3,10 +3,14 @@
 #include "exercises/Json.h"
 
 #include "catalogue/Selection.h"
+#include "catalogue/WordProblemData.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -55,7 +59,10 @@ TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
         {"--seed", "4294967296"},
         {"--language", "en"},
         {"--bogus"},
+        // Only word problems come from a file.
         {"--data", "problems.txt"},
+        {"--area", "5", "--data", ""},
+        {"--area", "5", "--data", "a.dat", "--markup", "a", "--png", "a.png"},
         {"--count", "1e3"},
         // Pictures: --png needs a name, --markup needs --png, --wrap needs --markup and a size.
         {"--png"},
@@ -165,6 +172,104 @@ TEST(ExerciseTool, WritesOneJsonObjectPerExercise) {
         EXPECT_TRUE(line.ends_with("\"}")) << line;
     }
     EXPECT_EQ(count, 5);
+}
+
+TEST(ExerciseTool, Area5ReadsTheFileOfItsLanguageOrTheOneGiven) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string path;
+    };
+    const Case cases[] = {
+        {{"--area", "5"}, "/opt/numerava/Graphics/numerava_cz.dat"},
+        {{"--area", "5", "--language", "sk"}, "/opt/numerava/Graphics/numerava_sk.dat"},
+        {{"--data", "book.dat", "--area", "5", "--language", "sk"}, "book.dat"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseExerciseOptions(c.args);
+        ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed)) << std::get<OptionError>(parsed).Message;
+        EXPECT_EQ(WordProblemFilePath(std::get<ExerciseOptions>(parsed), "/opt/numerava"), c.path);
+    }
+}
+
+class WordProblemToolTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        std::filesystem::remove(path_);
+        ClearWordProblemData();
+    }
+
+    // A data file with two names and twelve sections of two problems (the header of section k is on
+    // line 3k, its problems on the two lines after it); `change` edits its lines first.
+    std::string Write(const std::function<void(std::vector<std::string>&)>& change) {
+        std::vector<std::string> lines{"Eva", "Jan"};
+        for (int k = 1; k <= SectionCount; ++k) {
+            lines.push_back(":S" + std::to_string(k));
+            lines.push_back("[" + std::to_string(k) + ",5][km]%s a %s");
+            lines.push_back("[" + std::to_string(k) + "][m]%s or %s");
+        }
+        change(lines);
+        std::ofstream file(path_, std::ios::binary);
+        for (const std::string& line : lines) file << line << "\r\n";
+        return path_.string();
+    }
+
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("numerava-tool-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat");
+};
+
+TEST_F(WordProblemToolTest, AFileItCannotUseGetsOneLineWithFileAndLine) {
+    struct Case {
+        std::function<void(std::vector<std::string>&)> change;
+        std::string where; // what follows the file name
+    };
+    const Case cases[] = {
+        {[](auto& lines) { lines[3] = "[1.5][km]%s a %s"; }, ":4: the answer is not a number"},
+        {[](auto& lines) { lines[6] = "[1][km]50 % %s"; }, ":7: a '%' that is"},
+        {[](auto& lines) { lines.insert(lines.begin() + 3, ""); }, ":4: empty line"},
+        {[](auto& lines) { lines[3] = lines[4] = "// gone"; }, ":3: this section has no usable problem"},
+        {[](auto& lines) { lines.resize(10); }, ": fewer than twelve sections"},
+        {[](auto& lines) { lines[1] = "Eva"; }, ": fewer than two different first names"},
+        {[](auto& lines) {
+             lines[3] = "x";
+             lines[6] = "y";
+         },
+         ":4: the answer and the unit are not both written in [brackets] (and 1 more)"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = Write(c.change);
+        const std::string message = LoadWordProblems(path);
+        SCOPED_TRACE(message);
+        EXPECT_TRUE(message.starts_with(path + c.where));
+        EXPECT_EQ(message.find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(
+        LoadWordProblems("/nonexistent/numerava_cz.dat"),
+        "/nonexistent/numerava_cz.dat: cannot read the file (missing, unreadable or not a regular file)");
+}
+
+TEST_F(WordProblemToolTest, WritesTheProblemsOfAGoodFile) {
+    // Section 3 keeps only its first problem.
+    ASSERT_EQ(LoadWordProblems(Write([](auto& lines) { lines.erase(lines.begin() + 10); })), "");
+    ExerciseOptions options;
+    options.Area = 5;
+    options.DifficultySet = 1 << 3;
+    options.OperationSet = 0;
+    options.Count = 2;
+    options.Seed = 5;
+    std::ostringstream out;
+    EXPECT_EQ(WriteExercises(options, out), "");
+    std::istringstream lines(out.str());
+    std::string line;
+    while (std::getline(lines, line)) {
+        const bool evaFirst = line.find("\"question\":\"Eva a Jan\"") != std::string::npos;
+        const bool janFirst = line.find("\"question\":\"Jan a Eva\"") != std::string::npos;
+        EXPECT_TRUE(evaFirst || janFirst) << line;
+        EXPECT_TRUE(line.starts_with("{\"area\":5,\"difficulty\":3,\"operation\":0,")) << line;
+        EXPECT_TRUE(line.ends_with(",\"suffix\":\"km\",\"prompt\":\"\",\"task\":\"\",\"expected\":\"3,5\"}"))
+            << line;
+    }
 }
 
 TEST(Json, EscapesQuotesBackslashesAndControls) {

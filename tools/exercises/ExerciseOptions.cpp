@@ -52,13 +52,20 @@ int ItemsOfArea(int area) { return area == 5 ? 6 : 4; }
 
 std::string ExerciseUsage() {
     return "usage: numerava-exercises [--area 1..6] [--difficulties LIST] [--operations LIST] [--mode 1..4]\n"
-           "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk] [--png DIR]\n"
+           "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk] [--data "
+           "FILE]\n"
+           "                          [--png DIR]\n"
            "       numerava-exercises --markup TEXT [--wrap WIDTHxHEIGHT] --png FILE\n"
            "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
            "by default all items of the area are selected. In areas 4 to 6 one of the two lists may be\n"
            "empty (\"\") so that the kinds of one column can be asked for alone. --mode 4 --part P picks the "
            "contest topic of\n"
            "bicycle part P. Without --seed the generator is seeded from the clock.\n"
+           "Area 5 draws its word problems from Graphics/numerava_cz.dat (numerava_sk.dat with --language "
+           "sk)\n"
+           "beside the program, or from the word-problem file given with --data FILE. A file with anything\n"
+           "the program would refuse, leave out or warn about is refused here with its name and the line,\n"
+           "so that a file can be checked before it ships.\n"
            "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, "
            "...\n"
            "--markup draws one mark-up text into the PNG file FILE: on one line in the drill's exercise\n"
@@ -74,10 +81,9 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
             options.Help = true;
             continue;
         }
-        if (name == "--data") return OptionError{"option " + name + " is not available in this version"};
         static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",
                                             "--part", "--count",        "--seed",       "--language",
-                                            "--png",  "--markup",       "--wrap"};
+                                            "--png",  "--markup",       "--wrap",       "--data"};
         bool isKnown = false;
         for (const char* option : known) isKnown = isKnown || name == option;
         if (!isKnown) return OptionError{"unknown option '" + name + "' (see --help)"};
@@ -118,6 +124,9 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
         } else if (name == "--png") {
             if (value.empty()) return bad("a directory or file name");
             options.Png = value;
+        } else if (name == "--data") {
+            if (value.empty()) return bad("a word-problem file");
+            options.Data = value;
         } else if (name == "--markup") {
             options.Markup = value;
         } else if (name == "--wrap") {
@@ -128,6 +137,8 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
     }
     if (options.Wrap && !options.Markup) return OptionError{"option --wrap needs --markup"};
     if (options.Markup && !options.Png) return OptionError{"option --markup needs --png FILE"};
+    if (options.Data && (options.Area != 5 || options.Markup))
+        return OptionError{"option --data needs --area 5 (only word problems come from a file)"};
 
     // Item lists are checked once the area is known, whatever the order of the options.
     const int items = ItemsOfArea(options.Area);

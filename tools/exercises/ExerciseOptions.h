@@ -19,6 +19,8 @@ struct ExerciseOptions {
     std::optional<uint32_t> Seed; // absent: seeded from the clock like the drill
     uint16_t Language = 0;
     bool Help = false;
+    // --data: the word-problem file of area 5 instead of the one beside the program.
+    std::optional<std::string> Data;
     // --png: the directory of the exercise pictures, or with --markup the one picture file.
     std::optional<std::string> Png;
     // --markup: draw this mark-up instead of generating exercises.

@@ -19,8 +19,13 @@ constexpr int LinePanelHeight = 205;
 constexpr int LineLeftMargin = 13;
 constexpr int ShadowOffset = 2;
 const TFontState LineFont{"Tahoma", -48, Yellow, false};
-// The word-problem text of area 5.
+// The word-problem panel of area 5: the question's wrapped area and the answer row below it.
 const TFontState ProblemFont{"Tahoma", -27, Yellow, true};
+const TFontState ProblemRowFont{"Tahoma", -35, Yellow, true};
+const QRect ProblemTextArea(8, 12, 593, 125);
+const QRect ProblemRow(0, 132, 609, 61);
+constexpr int ProblemRowMargin = 21;
+constexpr int ProblemRowSpacer = 5;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -45,6 +50,30 @@ QImage RenderExerciseLine(const TExercise& exercise) {
     painter.drawImage(questionLeft, (height - question.height()) / 2, question);
     painter.drawImage(suffixLeft, (height - suffix.height()) / 2, suffix);
     return line;
+}
+
+QImage RenderWordProblem(const TExercise& exercise) {
+    const QImage question = RenderMarkupImage(exercise.Question, ProblemFont, ExerciseBackground,
+                                              ShadowOffset, ProblemTextArea.size());
+    const QImage prompt =
+        RenderMarkupImage(exercise.Prompt, ProblemRowFont, ExerciseBackground, ShadowOffset);
+    const QImage suffix =
+        RenderMarkupImage(exercise.Suffix, ProblemRowFont, ExerciseBackground, ShadowOffset);
+    QImage panel(LinePanelWidth, LinePanelHeight, QImage::Format_RGB32);
+    panel.fill(ExerciseBackground);
+    QPainter painter(&panel);
+    if (!question.isNull()) painter.drawImage(ProblemTextArea.topLeft(), question);
+    // Side by side as in the line: each equation one pixel wider than its picture, the empty answer
+    // field its shadow offset plus one wide, every picture centred in the row's height.
+    const auto centred = [](const QImage& image) {
+        return ProblemRow.top() + (ProblemRow.height() - image.height()) / 2;
+    };
+    const int promptLeft = ProblemRowMargin;
+    const int promptWidth = prompt.isNull() ? 0 : prompt.width() + 1;
+    const int suffixLeft = promptLeft + promptWidth + ProblemRowSpacer + ShadowOffset + 1 + ProblemRowSpacer;
+    if (!prompt.isNull()) painter.drawImage(promptLeft, centred(prompt), prompt);
+    if (!suffix.isNull()) painter.drawImage(suffixLeft, centred(suffix), suffix);
+    return panel;
 }
 
 QImage RenderMarkupPicture(const std::string& markup, std::optional<ExerciseOptions::WrapSize> wrap) {

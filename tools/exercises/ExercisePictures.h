@@ -18,6 +18,10 @@ namespace numerava::tools {
 // background, in a picture of the line's panel size (larger if the formula needs it).
 QImage RenderExerciseLine(const TExercise& exercise);
 
+// The drill's word-problem panel (area 5): the question word-wrapped in its area at the top, and the
+// row below it with the extra text, the empty answer field and the unit.
+QImage RenderWordProblem(const TExercise& exercise);
+
 // A mark-up text on one line in the exercise line's font, or word-wrapped into `wrap` in the font of
 // the word-problem text.
 QImage RenderMarkupPicture(const std::string& markup, std::optional<ExerciseOptions::WrapSize> wrap);

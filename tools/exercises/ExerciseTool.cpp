@@ -1,5 +1,6 @@
 #include "exercises/ExerciseTool.h"
 
+#include "catalogue/WordProblemFile.h"
 #include "core/Language.h"
 #include "core/Random.h"
 #include "exercises/Json.h"
@@ -19,6 +20,66 @@ std::string ExerciseJson(int area, const TExercise& exercise) {
     line += ",\"expected\":" + JsonString(FormatNumber(exercise.Expected));
     line += '}';
     return line;
+}
+
+std::string WordProblemFilePath(const ExerciseOptions& options, const std::string& programDirectory) {
+    if (options.Data) return *options.Data;
+    const std::string file = options.Language == LanguageSlovak ? "numerava_sk.dat" : "numerava_cz.dat";
+    return programDirectory.empty() ? "Graphics/" + file : programDirectory + "/Graphics/" + file;
+}
+
+namespace {
+
+std::string ErrorText(WordProblemFileError error) {
+    switch (error) {
+    case WordProblemFileError::Missing:
+        return "cannot read the file (missing, unreadable or not a regular file)";
+    case WordProblemFileError::TooLarge:
+        return "the file is larger than " + std::to_string(MaxWordProblemFileBytes / (1024 * 1024)) + " MB";
+    case WordProblemFileError::TooFewSections: return "fewer than twelve sections (\":\" header lines)";
+    case WordProblemFileError::EmptySection: return "this section has no usable problem";
+    case WordProblemFileError::LongTitle:
+        return "the section title is longer than " + std::to_string(MaxWordProblemLineCharacters) +
+               " characters";
+    case WordProblemFileError::None:
+    case WordProblemFileError::Flawed: break;
+    }
+    return {};
+}
+
+std::string NoteText(WordProblemNoteKind kind) {
+    switch (kind) {
+    case WordProblemNoteKind::EmptyLine: return "empty line";
+    case WordProblemNoteKind::LongLine:
+        return "line longer than " + std::to_string(MaxWordProblemLineCharacters) + " characters";
+    case WordProblemNoteKind::NoBrackets: return "the answer and the unit are not both written in [brackets]";
+    case WordProblemNoteKind::AnswerNotNumber: return "the answer is not a number (decimal comma) or N";
+    case WordProblemNoteKind::AnswerTooLong:
+        return "the answer is longer than the answer field's 10 characters";
+    case WordProblemNoteKind::StrayBracket: return "a ']' in the problem text";
+    case WordProblemNoteKind::StrayPercent:
+        return "a '%' that is none of %s, %0:s, %1:s, %2:s, %% (or a fourth %s)";
+    case WordProblemNoteKind::SameText: return "every problem of this section gives the same question";
+    case WordProblemNoteKind::FewNames: return "fewer than two different first names";
+    }
+    return {};
+}
+
+std::string Located(const std::string& path, size_t line) {
+    return line == 0 ? path + ": " : path + ":" + std::to_string(line) + ": ";
+}
+
+} // namespace
+
+std::string LoadWordProblems(const std::string& path) {
+    TWordProblemFileReport report;
+    const WordProblemFileError error = LoadWordProblemFile(path, &report);
+    if (error == WordProblemFileError::None) return {};
+    if (error != WordProblemFileError::Flawed) return Located(path, report.Line) + ErrorText(error);
+    const TWordProblemNote& first = report.Notes.front();
+    std::string message = Located(path, first.Line) + NoteText(first.Kind);
+    if (report.Notes.size() > 1) message += " (and " + std::to_string(report.Notes.size() - 1) + " more)";
+    return message;
 }
 
 std::string WriteExercises(const ExerciseOptions& options, std::ostream& out,

@@ -14,6 +14,15 @@ namespace numerava::tools {
 // ","suffix":"","prompt":"","task":"","expected":"9"}
 std::string ExerciseJson(int area, const TExercise& exercise);
 
+// The word-problem file of area 5: --data FILE, or else Graphics/numerava_cz.dat (numerava_sk.dat for
+// Slovak) in `programDirectory`, where the build copies it.
+std::string WordProblemFilePath(const ExerciseOptions& options, const std::string& programDirectory);
+
+// Loads the word-problem file into the lists area 5 draws from. A file that the program would refuse,
+// or in which it would leave out a line or warn, gives a one-line message naming the file and the
+// line ("FILE:57: the answer is not a number"); an empty string when the whole file is usable.
+std::string LoadWordProblems(const std::string& path);
+
 // Called after each exercise's line with the exercise's number (from 1); returns an error message, or
 // an empty string when all went well.
 using ExerciseObserver = std::function<std::string(long number, const TExercise& exercise)>;

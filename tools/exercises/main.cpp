@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -14,6 +15,14 @@ namespace {
 std::unique_ptr<QGuiApplication> StartGui(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The folder of this program, where the build copies Graphics; empty when it cannot be found.
+std::string ProgramDirectory(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = std::filesystem::absolute(argv0, error);
+    return error ? std::string() : program.parent_path().string();
 }
 
 int Fail(const std::string& message) {
@@ -37,6 +46,14 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (options.Area == 5 && !options.Markup) {
+        const std::string error = LoadWordProblems(WordProblemFilePath(options, ProgramDirectory(argv[0])));
+        if (!error.empty()) {
+            std::cerr << "numerava-exercises: " << error << '\n';
+            return 2;
+        }
+    }
+
     std::unique_ptr<QGuiApplication> gui;
     if (options.Png) gui = StartGui(argc, argv);
 
@@ -50,7 +67,9 @@ int main(int argc, char** argv) {
     if (options.Png) {
         if (const std::string error = MakePictureDirectory(*options.Png); !error.empty()) return Fail(error);
         drawExercise = [&](long number, const numerava::TExercise& exercise) {
-            return WritePicture(RenderExerciseLine(exercise), ExercisePictureName(*options.Png, number));
+            const QImage picture =
+                options.Area == 5 ? RenderWordProblem(exercise) : RenderExerciseLine(exercise);
+            return WritePicture(picture, ExercisePictureName(*options.Png, number));
         };
     }
     std::ios::sync_with_stdio(false);

@@ -1,0 +1,37 @@
+// Exercises per second for area 5: one problem line of the shipped Czech book, split, parsed and
+// filled with two different names.
+
+#include "catalogue/Selection.h"
+#include "catalogue/WordProblemData.h"
+#include "catalogue/WordProblemFile.h"
+#include "core/Random.h"
+#include "generator/UnitsGenerator.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_Area5(benchmark::State& state) {
+    using namespace numerava;
+    const int section = static_cast<int>(state.range(0));
+    if (LoadWordProblemFile(std::string(NUMERAVA_SOURCE_DIR) + "/Graphics/numerava_cz.dat") !=
+        WordProblemFileError::None) {
+        state.SkipWithError("the Czech word-problem file does not load");
+        return;
+    }
+    SeedRandom(12345);
+    TNumeravaGenerator generator;
+    generator.Area = 5;
+    generator.DifficultySet = section <= 6 ? ItemBit(section) : 0;
+    generator.OperationSet = section > 6 ? ItemBit(section - 6) : 0;
+    for (auto _ : state) {
+        TExercise exercise = generator.Generate();
+        benchmark::DoNotOptimize(exercise);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel("section " + std::to_string(section));
+}
+
+BENCHMARK(BM_Area5)->DenseRange(1, 12);
+
+} // namespace
