@@ -338,8 +338,7 @@ void DecimalsAndPercentages(TGenerateContext& context) {
             o = drawAvoiding([] { return 20 * R(8); }, 100), number = Decimal(o, 2), expected = Whole(o);
             break;
         }
-        // Kinds 11-13 write the dot when the side draw is non-zero, kind 14 when it is zero.
-        const bool dot = kind == 14 ? !Side() : Side();
+        const bool dot = Side(); // a non-zero side draw writes the product dot
         return SetExercise(context, dot ? Cat(number, "*", x, " = ") : Cat(number, x, " = "), suffix,
                            expected);
     }
