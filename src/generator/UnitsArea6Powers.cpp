@@ -406,12 +406,16 @@ void PowerRules(TGenerateContext& context) {
         const std::string base = Side() ? Cat(d.o) : x;
         return set(Cat("/<1><", base, Exponent(d.c), "> = ", base, BlankExponent(4)), "", Whole(-d.c));
     }
+    // The pupil types the coefficient here, not an exponent: the group's exponent caption would
+    // tell them the wrong thing.
     case 9: {
         const int o = R(9) + 2;
+        context.TaskText = "Doplň";
         return set(Cat("(", o, x, ")^<2> = "), Cat(x, "^<2>"), Whole(o * o));
     }
     case 10: {
         const int o = R(4) + 2;
+        context.TaskText = "Doplň";
         return set(Cat("(", o, x, ")^<3> = "), Cat(x, "^<3>"), Whole(o * o * o));
     }
     default: {

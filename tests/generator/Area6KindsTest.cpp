@@ -199,5 +199,28 @@ TEST(Area6Kinds, DecimalNumbersKeepTheirWrittenDecimals) {
     EXPECT_TRUE(hundredths);
 }
 
+// A caption that asks for an exponent stands only over an exercise whose blank is an exponent: the
+// pupil must not be told to fill in an exponent while typing a coefficient, as in (3x)² = ?x².
+TEST(Area6Kinds, AnExponentCaptionStandsOnlyOverABlankExponent) {
+    // The blank as an exponent: "x^<Ö>", or the second argument of a power such as "^<;</<1><a>>><Ö>".
+    const std::string blankExponent = std::string("^<") + area6::Blank + ">";
+    const std::string blankSecondArgument = std::string("><") + area6::Blank + ">";
+    int coefficientsSeen = 0;
+    for (const TExercise& exercise : Selected(4, 20000, 404)) {
+        const bool exponentCaption =
+            exercise.TaskText == "Doplň exponent" || exercise.TaskText == "Doplň mocnitele";
+        const bool asksForExponent = exercise.Question.find(blankExponent) != std::string::npos ||
+                                     exercise.Question.find(blankSecondArgument) != std::string::npos ||
+                                     exercise.Suffix.starts_with("*10^<");
+        if (exponentCaption) {
+            EXPECT_TRUE(asksForExponent)
+                << exercise.TaskText << ": " << exercise.Question << " | " << exercise.Suffix;
+        }
+        if (exercise.Question.ends_with(")^<2> = ") || exercise.Question.ends_with(")^<3> = "))
+            ++coefficientsSeen;
+    }
+    EXPECT_GT(coefficientsSeen, 0) << "the coefficient kinds were drawn";
+}
+
 } // namespace
 } // namespace numerava
