@@ -69,30 +69,24 @@ void LetterDenominator(TGenerateContext& context) {
     const std::string prompt = RelationPrompt(context, 5);
     const int m = R(10) + 1;
     const int o = R(4) + 2;
-    const std::string minus = Cat(x, " - ", m);
-    const std::string plus = Cat(x, " + ", m);
-    const std::string reversed = Cat(m, " - ", x);
-    const std::string square = Cat("^<", x, "><2>");
-    const std::string multiple = Cat(o, x);
-    std::string numerator;
+    // Forms 0-5 divide by x, 6-9 by x², 10-15 by o·x; the numerators x − m, x + m and m − x take
+    // turns (over x² only the first two).
+    const int form = R(16);
     std::string denominator;
-    switch (R(16)) {
-    case 0:
-    case 3: numerator = minus, denominator = x; break;
-    case 1:
-    case 4: numerator = plus, denominator = x; break;
-    case 2:
-    case 5: numerator = reversed, denominator = x; break;
-    case 6:
-    case 8: numerator = minus, denominator = square; break;
-    case 7:
-    case 9: numerator = plus, denominator = square; break;
-    case 10:
-    case 13: numerator = minus, denominator = multiple; break;
-    case 11:
-    case 14: numerator = plus, denominator = multiple; break;
-    default: numerator = reversed, denominator = multiple; break;
+    int turn = 0;
+    if (form < 6) {
+        denominator = x;
+        turn = form % 3;
+    } else if (form < 10) {
+        denominator = Cat("^<", x, "><2>");
+        turn = (form - 6) % 2;
+    } else {
+        denominator = Cat(o, x);
+        turn = (form - 10) % 3;
     }
+    const std::string numerator = turn == 0   ? Cat(x, " - ", m)
+                                  : turn == 1 ? Cat(x, " + ", m)
+                                              : Cat(m, " - ", x);
     SetExercise(context, Cat("/<", numerator, "><", denominator, prompt), "", Whole(0));
 }
 
@@ -205,23 +199,24 @@ void SecondZeroOfProduct(TGenerateContext& context) {
     const auto [o, m, c] = DistinctTriple();
     const std::string xo = Cat(x, " - ", o);
     const std::string ox = Cat(o, " - ", x);
-    std::string first;
-    std::string second;
+    const auto product = [](const std::string& first, const std::string& second) {
+        return Cat("(", first, ")*(", second, ")");
+    };
+    // Forms 0-3 have the other zero m, forms 4-7 have −m.
     const int form = R(8);
+    std::string denominator;
     switch (form) {
-    case 0: first = xo, second = Cat(x, " - ", m); break;
-    case 1: first = Cat(x, " - ", m), second = xo; break;
-    case 2: first = Cat(m, " - ", x), second = xo; break;
-    case 3: first = Cat(m, " - ", x), second = ox; break;
-    case 4: first = xo, second = Cat(x, " + ", m); break;
-    case 5: first = Cat(x, " + ", m), second = xo; break;
-    case 6: first = Cat(m, " + ", x), second = xo; break;
-    default: first = Cat(m, " + ", x), second = ox; break;
+    case 0: denominator = product(xo, Cat(x, " - ", m)); break;
+    case 1: denominator = product(Cat(x, " - ", m), xo); break;
+    case 2: denominator = product(Cat(m, " - ", x), xo); break;
+    case 3: denominator = product(Cat(m, " - ", x), ox); break;
+    case 4: denominator = product(xo, Cat(x, " + ", m)); break;
+    case 5: denominator = product(Cat(x, " + ", m), xo); break;
+    case 6: denominator = product(Cat(m, " + ", x), xo); break;
+    default: denominator = product(Cat(m, " + ", x), ox); break;
     }
-    SetExercise(
-        context,
-        Cat("/<", x, " - ", c, "><(", first, ")*(", second, ")>   ", x, NotEqual, o, "  ", x, NotEqual), "",
-        Whole(form < 4 ? m : -m));
+    SetExercise(context, Cat("/<", x, " - ", c, "><", denominator, ">   ", x, NotEqual, o, "  ", x, NotEqual),
+                "", Whole(form < 4 ? m : -m));
 }
 
 // Kind 9: one fraction with a linear denominator o·x ± o·m.
@@ -241,14 +236,16 @@ void LinearMultipleDenominator(TGenerateContext& context) {
     case 6: numerator = Cat("^<", x, "><2> - ", 2 * m, x, " + ", m * m); break;
     default: numerator = Cat("^<", x, "><2> + ", 2 * m, x, " + ", m * m); break;
     }
+    // o·x − p and p − o·x are zero at m, o·x + p and p + o·x at −m.
+    const int form = R(4);
     std::string denominator;
-    int zero = 0;
-    switch (R(4)) {
-    case 1: denominator = Cat(o, x, " - ", p), zero = m; break;
-    case 2: denominator = Cat(p, " + ", o, x), zero = -m; break;
-    case 3: denominator = Cat(p, " - ", o, x), zero = m; break;
-    default: denominator = Cat(o, x, " + ", p), zero = -m; break;
+    switch (form) {
+    case 1: denominator = Cat(o, x, " - ", p); break;
+    case 2: denominator = Cat(p, " + ", o, x); break;
+    case 3: denominator = Cat(p, " - ", o, x); break;
+    default: denominator = Cat(o, x, " + ", p); break;
     }
+    const int zero = form % 2 == 1 ? m : -m;
     SetExercise(context, Cat("/<", numerator, "><", denominator, prompt), "", Whole(zero));
 }
 

@@ -88,25 +88,23 @@ void FalsePerfectSquares(TGenerateContext& context) {
     const auto [o, m] = DistinctPair();
     const int t = 2 * o;
     const int s = o * o;
-    struct TForm {
-        const std::string& X; // the letter squared
-        const char* G;        // the sign after the square
-        std::string P;        // the middle and the last term
-        std::string D;        // the denominator
-        const char* E;        // the sign after the letter on the right side
+    // "/<^<" X "><2>" sign, middle and last term "><" denominator "> = " x sign.
+    const auto fraction = [&x](const std::string& square, const std::string& rest,
+                               const std::string& denominator, const char* sign) {
+        return Cat("/<^<", square, rest, "><", denominator, "> = ", x, sign);
     };
-    const TForm forms[8] = {
-        {x, "><2> + ", Cat(t, x, " + ", s), Cat(x, " - ", o), " - "},
-        {x, "><2> - ", Cat(t, x, " + ", s), Cat(x, " + ", o), " - "},
-        {x, "><2> - ", Cat(4 * o, x, " + ", s), Cat(x, " + ", o), " + "},
-        {x, "><2> - ", Cat(t, x, " + ", o), Cat(x, " + ", o), " + "},
-        {x, "><2> + ", Cat(t, x, " + ", m * m), Cat(x, " + ", m), " + "},
-        {x, "><2> + ", Cat(t, x, " + ", m * m), Cat(x, " + ", o), " + "},
-        {a, "><2> + ", Cat(t, b, " + ", s), Cat(x, " - ", o), " + "},
-        {a, "><2> - ", Cat(t, b, " + ", s), Cat(x, " - ", o), " + "},
-    };
-    const TForm& f = forms[R(8)];
-    SetExercise(context, Cat("/<^<", f.X, f.G, f.P, "><", f.D, "> = ", x, f.E), "", NoNumber());
+    std::string question;
+    switch (R(8)) {
+    case 0: question = fraction(x, Cat("><2> + ", t, x, " + ", s), Cat(x, " - ", o), " - "); break;
+    case 1: question = fraction(x, Cat("><2> - ", t, x, " + ", s), Cat(x, " + ", o), " - "); break;
+    case 2: question = fraction(x, Cat("><2> - ", 4 * o, x, " + ", s), Cat(x, " + ", o), " + "); break;
+    case 3: question = fraction(x, Cat("><2> - ", t, x, " + ", o), Cat(x, " + ", o), " + "); break;
+    case 4: question = fraction(x, Cat("><2> + ", t, x, " + ", m * m), Cat(x, " + ", m), " + "); break;
+    case 5: question = fraction(x, Cat("><2> + ", t, x, " + ", m * m), Cat(x, " + ", o), " + "); break;
+    case 6: question = fraction(a, Cat("><2> + ", t, b, " + ", s), Cat(x, " - ", o), " + "); break;
+    default: question = fraction(a, Cat("><2> - ", t, b, " + ", s), Cat(x, " - ", o), " + "); break;
+    }
+    SetExercise(context, question, "", NoNumber());
 }
 
 // Group 3: fractions that cancel to 1 or −1, and some that do not cancel.
