@@ -199,10 +199,10 @@ std::vector<Family> Families() {
         {0, A::Both, SimplifyCaption}, {1, A::Numbers, SimplifyCaption}, {2, A::NoNumber, SimplifyCaption},
         {3, A::Both, SimplifyCaption}, {4, A::Both, SimplifyCaption},    {5, A::Both, SimplifyCaption}};
     return {
-        {7, area6::GenerateBinomialKind, binomials, 300},
-        {8, area6::GenerateFactoringKind, factoring, 300},
-        {9, area6::GenerateConditionKind, conditions, 300},
-        {10, area6::GenerateRationalGroup, fractions, 2000},
+        {7, area6::GenerateBinomialKind, binomials, 800},
+        {8, area6::GenerateFactoringKind, factoring, 800},
+        {9, area6::GenerateConditionKind, conditions, 800},
+        {10, area6::GenerateRationalGroup, fractions, 5000},
     };
 }
 
@@ -263,7 +263,7 @@ TEST(Area6RightColumnSoakTest, EachItemChosenAloneThroughGenerate) {
         TNumeravaGenerator generator;
         generator.Area = 6;
         generator.OperationSet = ItemBit(item);
-        const int count = 3000 * SoakScale();
+        const int count = 4000 * SoakScale();
         int failures = 0;
         for (int i = 0; i < count && failures < 5; ++i) {
             const TExercise exercise = generator.Generate();
