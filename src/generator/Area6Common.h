@@ -90,7 +90,7 @@ void SetFallbackExercise(TGenerateContext& context);
 
 // Deletes the "1" of the first "1a", "1b", "1x" and "1y" (each looked up once, in this order) when
 // it starts the text or follows neither a digit nor a comma: 3 + 1x becomes 3 + x, 11x and 0,1x stay.
-void RemoveCoefficientOne(std::string& question);
+void RemoveCoefficientOne(std::string& text);
 
 // Difficulty/Operation/Question #v# Suffix/ RI:value/ RM:decimals (Expected before normalisation).
 std::string Area6DebugText(const TGenerateContext& context);

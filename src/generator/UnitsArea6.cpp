@@ -29,6 +29,8 @@ namespace area6 {
 void CloseArea6(TGenerateContext& context) {
     if (context.Question.empty()) SetFallbackExercise(context);
     RemoveCoefficientOne(context.Question);
+    // The text after the answer field gets the same care: "·(1y − 2a)" reads "·(y − 2a)".
+    RemoveCoefficientOne(context.Suffix);
     context.Generator.DebugText = Area6DebugText(context);
 }
 
@@ -41,14 +43,14 @@ void SetFallbackExercise(TGenerateContext& context) {
     context.Expected = Fixed(1, m * 10 + o);
 }
 
-void RemoveCoefficientOne(std::string& question) {
+void RemoveCoefficientOne(std::string& text) {
     static constexpr std::array<const char*, 4> ones = {"1a", "1b", "1x", "1y"};
     for (const char* one : ones) {
-        const size_t at = question.find(one);
+        const size_t at = text.find(one);
         if (at == std::string::npos) continue;
-        const char before = at == 0 ? ' ' : question[at - 1];
+        const char before = at == 0 ? ' ' : text[at - 1];
         const bool partOfNumber = (before >= '0' && before <= '9') || before == ',';
-        if (at == 0 || !partOfNumber) question.erase(at, 1);
+        if (at == 0 || !partOfNumber) text.erase(at, 1);
     }
 }
 

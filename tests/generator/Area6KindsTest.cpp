@@ -113,18 +113,26 @@ TEST(Area6Kinds, TheFractionCaptionIsWrittenInTheCurrentLanguage) {
 }
 
 TEST(Area6Kinds, NoCoefficientOneIsShownBeforeALetter) {
-    // A "1" directly before a letter that is not part of a longer number (11x, 0,1x): only the
-    // fallback 0,1a + 1a keeps one, because just the first "1a" is looked at.
+    // A "1" directly before a letter that is not part of a longer number (11x, 0,1x), neither in
+    // the question nor after the answer field: only the fallback 0,1a + 1a keeps one, because just
+    // the first "1a" is looked at.
     const std::regex one("(^|[^0-9,])1[abxy]");
     int checked = 0;
-    for (int difficulty = 1; difficulty <= 4; ++difficulty) {
-        for (const TExercise& e : Selected(difficulty, 5000, 17)) {
+    for (const int difficulty : {1, 2, 3, 4, 7, 8, 9, 10}) {
+        SeedRandom(17);
+        TNumeravaGenerator generator;
+        generator.Area = 6;
+        generator.DifficultySet = difficulty <= 4 ? MakeSet({difficulty}) : 0;
+        generator.OperationSet = difficulty <= 4 ? 0 : MakeSet({difficulty - 6});
+        for (int i = 0; i < 5000; ++i) {
+            const TExercise e = generator.Generate();
             if (e.Question == "0,1a + 1a =") continue;
             EXPECT_FALSE(std::regex_search(e.Question, one)) << e.Question;
+            EXPECT_FALSE(std::regex_search(e.Suffix, one)) << e.Question << " | " << e.Suffix;
             ++checked;
         }
     }
-    EXPECT_GT(checked, 19000);
+    EXPECT_GT(checked, 39000);
 }
 
 TEST(Area6Kinds, EquationWithBothCoefficientsOneBecomesTheFallbackWithItsCaption) {
