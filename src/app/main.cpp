@@ -6,56 +6,72 @@
 #include "shell/FormsMain.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #ifdef NUMERAVA_STARTUP_TRACE
 #include <QElapsedTimer>
 #include <QTimer>
+
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
-// Start-up measurement build (-DNUMERAVA_STARTUP_TRACE=ON): prints the time from main() to the first
-// painted welcome screen, then quits.
-class TFirstPaintProbe : public QObject {
+// Start-up measurement build (-DNUMERAVA_STARTUP_TRACE=ON): prints the phases of the start, the
+// showing of the window and every paint of the welcome screen in milliseconds after main(), then
+// quits 300 ms after the first paint. The first line gives main()'s CLOCK_MONOTONIC time, so that a
+// launcher can add the time before main().
+class TStartupTrace : public QObject {
 public:
-    explicit TFirstPaintProbe(const QElapsedTimer& clock) : clock_(clock) {}
+    TStartupTrace() {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        clock_.start();
+        std::fprintf(stderr, "main() at monotonic %lld.%09ld\n", static_cast<long long>(now.tv_sec),
+                     now.tv_nsec);
+    }
+    void Mark(const char* phase) const {
+        std::fprintf(stderr, "%7.2f ms  %s\n", static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Paint && watched->inherits("numerava::TfrmWelcome")) {
-            done_ = true;
-            std::fprintf(stderr, "first paint of the welcome screen: %lld ms after main()\n",
-                         static_cast<long long>(clock_.elapsed()));
-            QTimer::singleShot(200, qApp, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Show && watched->inherits("numerava::TfrmMain")) Mark("window shown");
+        if (event->type() == QEvent::Paint && watched->inherits("numerava::TfrmWelcome")) {
+            Mark("paint of the welcome screen");
+            if (!quitting_) {
+                quitting_ = true;
+                QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(0); });
+            }
         }
         return false;
     }
 
 private:
-    const QElapsedTimer& clock_;
-    bool done_ = false;
+    QElapsedTimer clock_;
+    bool quitting_ = false;
 };
 
 } // namespace
+#define NUMERAVA_MARK(phase) trace.Mark(phase)
+#else
+#define NUMERAVA_MARK(phase)
 #endif
 
 int main(int argc, char** argv) {
 #ifdef NUMERAVA_STARTUP_TRACE
-    QElapsedTimer clock;
-    clock.start();
+    TStartupTrace trace;
 #endif
     QApplication app(argc, argv);
 #ifdef NUMERAVA_STARTUP_TRACE
-    TFirstPaintProbe probe(clock);
-    app.installEventFilter(&probe);
+    app.installEventFilter(&trace);
 #endif
+    NUMERAVA_MARK("application");
     Q_INIT_RESOURCE(numerava);
     numerava::RegisterFonts();
+    NUMERAVA_MARK("fonts registered");
 
     numerava::TfrmMain window([](numerava::TfrmMain& main) { return new numerava::TfrmWelcome(main); });
-    // Cover the whole screen also where no window manager maximises the window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->geometry());
-    window.showMaximized();
-    window.activateWindow();
+    NUMERAVA_MARK("main window built");
+    // The window shows itself, covering the screen, once the welcome screen has settled.
     window.Start();
+    NUMERAVA_MARK("welcome screen built");
     return app.exec();
 }

@@ -123,6 +123,7 @@ void TfrmWelcome::Timer1Timer() {
     TImage* other = Language == LanguageSlovak ? czechFlag_ : slovakFlag_;
     Enlarge(current);
     if (other->width() == 50) Shrink(other);
+    emit Settled();
     LoadDataFile();
 }
 

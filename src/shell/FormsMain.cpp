@@ -79,7 +79,18 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
 TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
 
 void TfrmMain::Start() {
-    ShowFrame(NewWelcome());
+    TFrame* first = NewWelcome();
+    // Shown before its start-up tick the window would paint the screen twice, the second time with
+    // other captions: it waits for the final look.
+    connect(first, &TFrame::Settled, this, &TfrmMain::Reveal, Qt::SingleShotConnection);
+    ShowFrame(first);
+}
+
+void TfrmMain::Reveal() {
+    // Cover the whole screen also where no window manager maximises the window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+    showMaximized();
+    activateWindow();
     if (!missingPictures_.isEmpty()) QTimer::singleShot(0, this, &TfrmMain::ReportMissingPictures);
 }
 

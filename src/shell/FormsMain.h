@@ -34,7 +34,8 @@ public:
     explicit TfrmMain(std::function<TFrame*(TfrmMain&)> welcome);
     ~TfrmMain() override;
 
-    // Start-up after construction: the selection, the bank notes, the first screen.
+    // Start-up after construction: shows the first screen and, once that has settled, the window
+    // itself, covering the screen (then the message about missing pictures, if any).
     void Start();
 
     void ShowFrame(TFrame* frame);
@@ -85,6 +86,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Reveal();
     void HandleShowFrame(TFrame* frame);
     void LayOutFrame();
     void LoadMoney();

@@ -19,6 +19,17 @@ public:
     // Called before the focused control sees an Enter key (which it still gets).
     virtual void EnterPressed() {}
 
+signals:
+    // The screen has its final look (its start-up tick has given it the captions of the current
+    // language). The main window shows itself at start only then, so its first picture is the final one.
+    void Settled();
+
+protected:
+    // A screen draws nothing that depends on focus: it is not repainted when it gains or loses it
+    // (QWidget would repaint the whole screen each time the window is activated).
+    void focusInEvent(QFocusEvent* /*event*/) override {}
+    void focusOutEvent(QFocusEvent* /*event*/) override {}
+
 private:
     TfrmMain& main_;
 };
