@@ -34,13 +34,15 @@ public:
     // Opens a contest page; shows the error box when the browser could not be started.
     void OpenContestPage(const std::string& pathAndQuery);
 
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer1;
+
 private:
     void Timer1Timer();
     void Caption();
     void FlagClick(TImage* flag, TImage* other, uint16_t language);
     void LoadDataFile();
 
-    QTimer Timer1;
     std::array<TNumeravaButton*, 6> areaButtons_{};
     TNumeravaButton* nvbtnExit_;
     TNumeravaButton* btnResults_;

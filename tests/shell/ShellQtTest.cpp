@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -157,8 +158,26 @@ private slots:
 
         AnswerNextQuestion(Qt::Key_Return); // Yes: back to a new welcome screen
         QTest::keyClick(drill, Qt::Key_Escape);
-        QTRY_VERIFY(main.CurrentFrame() != drill);
+        QCoreApplication::processEvents(); // the question
+        QCoreApplication::processEvents(); // the switch it posted
+        QVERIFY(main.CurrentFrame() != drill);
         QCOMPARE(main.CurrentFrame()->size(), QSize(648, 470));
+    }
+
+    void windowShowsItselfOnceTheFirstScreenHasSettled() {
+        TTestFrame* first = nullptr;
+        TfrmMain main([&first](TfrmMain& owner) -> TFrame* {
+            first = new TTestFrame(owner, {648, 470});
+            return first;
+        });
+        main.Start();
+        QCoreApplication::processEvents();
+        QCOMPARE(main.CurrentFrame(), first);
+        // In place, but before its start-up tick: the window would show captions about to change.
+        QVERIFY(!main.isVisible());
+        emit first->Settled();
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.geometry(), QGuiApplication::primaryScreen()->geometry());
     }
 
     void closeAsksTheQuitQuestion() {
