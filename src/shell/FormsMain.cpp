@@ -68,7 +68,6 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     ChooseLanguageAtStart(SystemDefaultLangId());
     AreaSixHintPending = true;
     LearnResults.clear();
-    LoadMoney();
     SelectArea(1);
     SetMode(1);
 
@@ -84,6 +83,12 @@ void TfrmMain::Start() {
     // other captions: it waits for the final look.
     connect(first, &TFrame::Settled, this, &TfrmMain::Reveal, Qt::SingleShotConnection);
     ShowFrame(first);
+    finishStartPending_ = true;
+}
+
+void TfrmMain::FinishStart() {
+    imlMoney();
+    if (!missingPictures_.isEmpty()) ReportMissingPictures();
 }
 
 void TfrmMain::Reveal() {
@@ -91,11 +96,14 @@ void TfrmMain::Reveal() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
     showMaximized();
     activateWindow();
-    if (!missingPictures_.isEmpty()) QTimer::singleShot(0, this, &TfrmMain::ReportMissingPictures);
+}
+
+const std::vector<QImage>& TfrmMain::imlMoney() {
+    if (money_.empty()) LoadMoney();
+    return money_;
 }
 
 void TfrmMain::LoadMoney() {
-    money_.clear();
     for (const char* file : MoneyFiles) {
         QImage image(LocalPath(file));
         if (image.isNull()) missingPictures_ << LocalPath(file);
@@ -159,6 +167,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 void TfrmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Green);
+    // What the first screen does not show waits until that screen is on the display.
+    if (finishStartPending_) {
+        finishStartPending_ = false;
+        QTimer::singleShot(0, this, &TfrmMain::FinishStart);
+    }
 }
 
 void TfrmMain::SelectArea(int area) {
