@@ -2,6 +2,7 @@
 // menu in the system's language (Slovak on a Slovak system, Czech elsewhere).
 
 #include "platform/Fonts.h"
+#include "platform/StartupPreparation.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
 
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
 #ifdef NUMERAVA_STARTUP_TRACE
     TStartupTrace trace;
 #endif
-    numerava::StartReadingFontConfiguration();
+    numerava::StartStartupPreparation();
     QApplication app(argc, argv);
 #ifdef NUMERAVA_STARTUP_TRACE
     app.installEventFilter(&trace);

@@ -1,5 +1,7 @@
 #include "platform/Fonts.h"
 
+#include "platform/StartupPreparation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -8,41 +10,13 @@
 #include <QHash>
 #include <QRawFont>
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <thread>
 
 namespace numerava {
 
 namespace {
-
-// The worker of StartReadingFontConfiguration, joined before Qt's font database first asks
-// fontconfig (which then finds the configuration read) or at the end of the program.
-class TConfigurationReader {
-public:
-    TConfigurationReader() = default;
-    TConfigurationReader(const TConfigurationReader&) = delete;
-    TConfigurationReader& operator=(const TConfigurationReader&) = delete;
-    ~TConfigurationReader() { Wait(); }
-
-    void Start() {
-        if (!worker_.joinable()) worker_ = std::thread([] { FcInit(); });
-    }
-    void Wait() {
-        if (worker_.joinable()) worker_.join();
-    }
-
-private:
-    std::thread worker_;
-};
-
-TConfigurationReader& ConfigurationReader() {
-    static TConfigurationReader reader;
-    return reader;
-}
 
 // Registers one file; the family Qt gives it, or an empty string when the file is missing or bad.
 QString AddFontFile(const QString& path) {
@@ -125,7 +99,7 @@ bool TFontRegistry::Register() {
     if (registered_) return complete_;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
     registered_ = true;
-    ConfigurationReader().Wait();
+    WaitForStartupPreparation();
 
     // Only the regular Tahoma: the fonts-wine bold file has regular strokes, so Qt's synthetic bold
     // looks more like the real thing.
@@ -148,8 +122,6 @@ QString TFontRegistry::Family(std::string_view faceName) {
         return symbolFamily_.isEmpty() ? QString::fromLatin1(FallbackFontFamily) : symbolFamily_;
     return QString::fromUtf8(faceName.data(), static_cast<qsizetype>(faceName.size()));
 }
-
-void StartReadingFontConfiguration() { ConfigurationReader().Start(); }
 
 TFontRegistry& ProgramFonts() {
     static TFontRegistry registry{QString::fromLatin1(WineFontDirectory)};

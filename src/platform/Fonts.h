@@ -41,11 +41,6 @@ private:
     QStringList missing_;
 };
 
-// Reads the system's font configuration (fontconfig's set-up, the slowest step before the first text
-// can be measured) on a worker thread, so that it runs while the application connects to the
-// display. Call it first thing in main(); RegisterFonts waits for it to finish.
-void StartReadingFontConfiguration();
-
 // The process-wide registry of WineFontDirectory, used by everything that draws.
 TFontRegistry& ProgramFonts();
 

@@ -130,6 +130,12 @@ void TfrmWelcome::Timer1Timer() {
     LoadDataFile();
 }
 
+void TfrmWelcome::SettleNow() {
+    if (!Timer1.isActive()) return;
+    Timer1.stop();
+    Timer1Timer();
+}
+
 void TfrmWelcome::Caption() {
     groupBox_->setTitle(Utf8(ByLanguage("Výběr učiva", "Výber učiva")));
     btnInfo_->SetCaption(Utf8(ByLanguage("O programu", "O programe")));

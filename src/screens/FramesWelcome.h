@@ -31,6 +31,8 @@ public:
     TImage* Image2() const { return slovakFlag_; }
     QGroupBox* GroupBox2() const { return groupBox_; }
 
+    void SettleNow() override;
+
     // Opens a contest page; shows the error box when the browser could not be started.
     void OpenContestPage(const std::string& pathAndQuery);
 

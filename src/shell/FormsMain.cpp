@@ -52,6 +52,8 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     setWindowTitle(QStringLiteral("Numerava"));
     setWindowFlag(Qt::FramelessWindowHint);
     setAutoFillBackground(false);
+    // paintEvent covers the whole window: Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(745, 549);
 
     shpOuter_->SetBrushColor(Qt::yellow);
@@ -82,8 +84,10 @@ void TfrmMain::Start() {
     // Shown before its start-up tick the window would paint the screen twice, the second time with
     // other captions: it waits for the final look.
     connect(first, &TFrame::Settled, this, &TfrmMain::Reveal, Qt::SingleShotConnection);
-    ShowFrame(first);
     finishStartPending_ = true;
+    // Nothing is on show yet: the screen goes in at once and need not wait for its tick's timer.
+    HandleShowFrame(first);
+    first->SettleNow();
 }
 
 void TfrmMain::FinishStart() {

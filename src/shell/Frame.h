@@ -18,6 +18,10 @@ public:
     virtual bool AbortOnEscape() const { return false; }
     // Called before the focused control sees an Enter key (which it still gets).
     virtual void EnterPressed() {}
+    // Runs the screen's start-up tick now rather than from its timer, when that tick would only keep
+    // a waiting window from showing (the first screen of the program). A screen without such a tick
+    // is settled from the start.
+    virtual void SettleNow() { emit Settled(); }
 
 signals:
     // The screen has its final look (its start-up tick has given it the captions of the current

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -67,6 +68,25 @@ private slots:
         QTest::mouseClick(welcome->Image2(), Qt::LeftButton);
         QCOMPARE(welcome->Image2()->geometry(), QRect(587, 72, 50, 30));
         QCOMPARE(welcome->Image3()->geometry(), QRect(542, 76, 40, 24));
+        Language = LanguageCzech;
+    }
+
+    void settlingAtOnceGivesTheFinalLookOnce() {
+        TfrmMain main(NewWelcome);
+        Language = LanguageSlovak;
+        TfrmWelcome welcome(main);
+        QSignalSpy settled(&welcome, &TFrame::Settled);
+        {
+            numerava::testing::TModalAnswers boxes;
+            welcome.SettleNow();
+        }
+        QCOMPARE(settled.count(), 1);
+        QVERIFY(!welcome.Timer1.isActive()); // the tick does not come a second time
+        QCOMPARE(welcome.btnInfo()->Caption(), QStringLiteral("O programe"));
+        QCOMPARE(welcome.nvbtnExit()->Caption(), QStringLiteral("Koniec"));
+        QCOMPARE(welcome.Image2()->geometry(), QRect(587, 72, 50, 30)); // the Slovak flag enlarged
+        welcome.SettleNow();
+        QCOMPARE(settled.count(), 1);
         Language = LanguageCzech;
     }
 

@@ -34,6 +34,14 @@ private:
 
 TFrame* NewWelcome(TfrmMain& main) { return new TTestFrame(main, {648, 470}); }
 
+// A first screen whose start-up tick the test gives by hand.
+class TLateFrame : public TTestFrame {
+public:
+    explicit TLateFrame(TfrmMain& main) : TTestFrame(main, {648, 470}) {}
+    void SettleNow() override { ++settleRequests; }
+    int settleRequests = 0;
+};
+
 using numerava::testing::AnswerNextQuestion;
 
 } // namespace
@@ -165,19 +173,26 @@ private slots:
     }
 
     void windowShowsItselfOnceTheFirstScreenHasSettled() {
-        TTestFrame* first = nullptr;
+        TLateFrame* first = nullptr;
         TfrmMain main([&first](TfrmMain& owner) -> TFrame* {
-            first = new TTestFrame(owner, {648, 470});
+            first = new TLateFrame(owner);
             return first;
         });
         main.Start();
-        QCoreApplication::processEvents();
         QCOMPARE(main.CurrentFrame(), first);
+        QCOMPARE(first->settleRequests, 1);
         // In place, but before its start-up tick: the window would show captions about to change.
         QVERIFY(!main.isVisible());
         emit first->Settled();
         QVERIFY(main.isVisible());
         QCOMPARE(main.geometry(), QGuiApplication::primaryScreen()->geometry());
+    }
+
+    void aFirstScreenWithoutATickShowsAtOnce() {
+        TfrmMain main(NewWelcome);
+        main.Start();
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.CurrentFrame()->size(), QSize(648, 470));
     }
 
     void closeAsksTheQuitQuestion() {
