@@ -100,9 +100,9 @@ void TfrmEndEngine::Recompute() {
     lblMark_->SetCaption(std::string_view(mark));
     lblDesc_->setText(QString::fromStdString(description));
 
-    row_.Mark = lblMark_->Caption().toStdString();
-    row_.Tasks = lblRTaskNum_->text().toStdString();
-    row_.Points = lblRPtsCount_->text().toStdString();
+    row_.Mark = mark;
+    row_.Tasks = std::to_string(exercises_);
+    row_.Points = std::to_string(points_);
     Main().PutResult(rowIndex_, row_);
 }
 
