@@ -127,13 +127,20 @@ void TfrmWelcome::Timer1Timer() {
     Enlarge(current);
     if (other->width() == 50) Shrink(other);
     emit Settled();
-    LoadDataFile();
+    if (!dataFileAfterPaint_) LoadDataFile();
 }
 
 void TfrmWelcome::SettleNow() {
     if (!Timer1.isActive()) return;
     Timer1.stop();
+    dataFileAfterPaint_ = true;
     Timer1Timer();
+}
+
+void TfrmWelcome::WindowPainted() {
+    if (!dataFileAfterPaint_) return;
+    dataFileAfterPaint_ = false;
+    LoadDataFile();
 }
 
 void TfrmWelcome::Caption() {

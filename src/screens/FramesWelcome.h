@@ -32,6 +32,7 @@ public:
     QGroupBox* GroupBox2() const { return groupBox_; }
 
     void SettleNow() override;
+    void WindowPainted() override;
 
     // Opens a contest page; shows the error box when the browser could not be started.
     void OpenContestPage(const std::string& pathAndQuery);
@@ -44,6 +45,9 @@ private:
     void Caption();
     void FlagClick(TImage* flag, TImage* other, uint16_t language);
     void LoadDataFile();
+
+    // The first screen of the program loads the data file once the window has shown it.
+    bool dataFileAfterPaint_ = false;
 
     std::array<TNumeravaButton*, 6> areaButtons_{};
     TNumeravaButton* nvbtnExit_;

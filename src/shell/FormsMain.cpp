@@ -91,6 +91,7 @@ void TfrmMain::Start() {
 }
 
 void TfrmMain::FinishStart() {
+    if (currentFrame_) currentFrame_->WindowPainted();
     imlMoney();
     if (!missingPictures_.isEmpty()) ReportMissingPictures();
 }

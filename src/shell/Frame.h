@@ -22,6 +22,9 @@ public:
     // a waiting window from showing (the first screen of the program). A screen without such a tick
     // is settled from the start.
     virtual void SettleNow() { emit Settled(); }
+    // Called once the window has shown its first picture at start, with this screen in it: work the
+    // screen does not show can follow now.
+    virtual void WindowPainted() {}
 
 signals:
     // The screen has its final look (its start-up tick has given it the captions of the current

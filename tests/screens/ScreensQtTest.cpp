@@ -2,6 +2,7 @@
 
 #include "catalogue/UnitsTexts.h"
 #include "catalogue/WordProblemData.h"
+#include "catalogue/WordProblemFile.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
 #include "controls/ScreenBuild.h"
@@ -73,6 +74,7 @@ private slots:
 
     void settlingAtOnceGivesTheFinalLookOnce() {
         TfrmMain main(NewWelcome);
+        QCOMPARE(LoadWordProblemFile("Graphics\\numerava_cz.dat"), WordProblemFileError::None);
         Language = LanguageSlovak;
         TfrmWelcome welcome(main);
         QSignalSpy settled(&welcome, &TFrame::Settled);
@@ -87,6 +89,10 @@ private slots:
         QCOMPARE(welcome.Image2()->geometry(), QRect(587, 72, 50, 30)); // the Slovak flag enlarged
         welcome.SettleNow();
         QCOMPARE(settled.count(), 1);
+        // The data file of the language follows once the window has painted the screen.
+        QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pro 1. stupeň"));
+        welcome.WindowPainted();
+        QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pre 1. stupeň"));
         Language = LanguageCzech;
     }
 
