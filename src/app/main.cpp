@@ -3,11 +3,11 @@
 
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
+#include "platform/StartupPreparation.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -15,41 +15,68 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <ctime>
+
+#include <sys/resource.h>
+
 namespace {
 
-// Start-up measurement build (-DNUMERAVA_STARTUP_TRACE=ON): prints the time from main() to the first
-// painted welcome screen, then quits.
-class TFirstPaintProbe : public QObject {
+// Start-up measurement build (-DNUMERAVA_STARTUP_TRACE=ON): prints the phases of the start, the
+// showing of the window and every paint of the welcome screen in milliseconds after main(), then
+// quits 300 ms after the first paint; each line also gives the processor time used so far. The first
+// line gives main()'s CLOCK_MONOTONIC time, so that a launcher can add the time before main().
+class TStartupTrace : public QObject {
 public:
-    explicit TFirstPaintProbe(const QElapsedTimer& clock) : clock_(clock) {}
+    TStartupTrace() {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        clock_.start();
+        std::fprintf(stderr, "main() at monotonic %lld.%09ld\n", static_cast<long long>(now.tv_sec),
+                     now.tv_nsec);
+    }
+    void Mark(const char* phase) const {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const double cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        std::fprintf(stderr, "%7.2f ms  %s (processor time so far %.1f ms)\n",
+                     static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase, cpu);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Paint && watched->inherits("numerava::TfrmWelcome")) {
-            done_ = true;
-            std::fprintf(stderr, "first paint of the welcome screen: %lld ms after main()\n",
-                         static_cast<long long>(clock_.elapsed()));
-            QTimer::singleShot(200, qApp, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Show && watched->inherits("numerava::TfrmMain")) Mark("window shown");
+        if (event->type() == QEvent::Paint && watched->inherits("numerava::TfrmWelcome")) {
+            Mark("paint of the welcome screen");
+            if (!quitting_) {
+                quitting_ = true;
+                // Runs once the paint is done and its picture handed to the display.
+                QTimer::singleShot(0, qApp, [this] { Mark("first picture sent to the display"); });
+                QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(0); });
+            }
         }
         return false;
     }
 
 private:
-    const QElapsedTimer& clock_;
-    bool done_ = false;
+    QElapsedTimer clock_;
+    bool quitting_ = false;
 };
 
 } // namespace
+#define NUMERAVA_MARK(phase) trace.Mark(phase)
+#else
+#define NUMERAVA_MARK(phase)
 #endif
 
 int main(int argc, char** argv) {
 #ifdef NUMERAVA_STARTUP_TRACE
-    QElapsedTimer clock;
-    clock.start();
+    TStartupTrace trace;
 #endif
+    numerava::StartStartupPreparation();
     QApplication app(argc, argv);
 #ifdef NUMERAVA_STARTUP_TRACE
-    TFirstPaintProbe probe(clock);
-    app.installEventFilter(&probe);
+    app.installEventFilter(&trace);
 #endif
+    NUMERAVA_MARK("application");
     // Qt cannot paint widgets on a display of 256 colours or fewer: say so instead of crashing.
     if (const int depth = numerava::DisplayColorDepth(); depth < numerava::MinimumColorDepth) {
         std::fprintf(stderr,
@@ -60,12 +87,12 @@ int main(int argc, char** argv) {
     }
     Q_INIT_RESOURCE(numerava);
     numerava::RegisterFonts();
+    NUMERAVA_MARK("fonts registered");
 
     numerava::TfrmMain window([](numerava::TfrmMain& main) { return new numerava::TfrmWelcome(main); });
-    // Cover the whole screen also where no window manager maximises the window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->geometry());
-    window.showMaximized();
-    window.activateWindow();
+    NUMERAVA_MARK("main window built");
+    // The window shows itself, covering the screen, once the welcome screen has settled.
     window.Start();
+    NUMERAVA_MARK("welcome screen built");
     return app.exec();
 }

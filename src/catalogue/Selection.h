@@ -22,6 +22,15 @@ constexpr uint8_t MakeSet(std::initializer_list<int> items) {
     return set;
 }
 
+// The set with `item` added (present) or removed; an item outside 0..7 leaves it as it is.
+uint8_t WithItem(uint8_t set, int item, bool present);
+
+// The topic screen's defaults for empty choices, filled in when it continues: area 1 "Počítání do
+// 1000" with all operations (also in place of everything chosen), areas 2 and 3 all items of an empty
+// column (area 3's "Všechno učivo" alone meaning all four), areas 4 to 6 all items when both columns
+// are empty.
+void FillDefaults(int area, uint8_t& difficulties, uint8_t& operations);
+
 struct TSelection {
     int Mode = ModeSmallPractice;
     int Area = 1;

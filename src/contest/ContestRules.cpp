@@ -1,7 +1,10 @@
 #include "contest/ContestRules.h"
 
 #include <array>
+#include <cstdio>
+#include <initializer_list>
 
+#include "catalogue/Selection.h"
 #include "catalogue/WebAddresses.h"
 #include "core/Format.h"
 #include "core/Language.h"
@@ -69,6 +72,23 @@ constexpr std::array<Shortening, 6> Shortenings{{
 
 } // namespace
 
+bool ContestWarningPending = false;
+
+int64_t ContestElapsed(uint32_t nowTick, int32_t startTick) {
+    return static_cast<int32_t>(nowTick - static_cast<uint32_t>(startTick));
+}
+
+int32_t ContestStartAfterPause(uint32_t nowTick, int32_t startTick, int32_t pauseStartTick) {
+    return static_cast<int32_t>(nowTick + static_cast<uint32_t>(startTick) -
+                                static_cast<uint32_t>(pauseStartTick));
+}
+
+std::string BikePicture(int part) {
+    char path[32];
+    std::snprintf(path, sizeof path, "Graphics/kolo%02d.jpg", part == 6 ? 5 : part);
+    return path;
+}
+
 int32_t ContestTimeBonus(int64_t elapsedMs) { return Wrap32(ContestTargetSeconds - elapsedMs / 1000); }
 
 int32_t ContestFinalScore(int32_t contestPoints, int64_t elapsedMs, int32_t mistakes) {
@@ -99,6 +119,43 @@ std::string ShortenContestTopic(std::string_view topicText) {
         if (topicText == shortening.longText) return shortening.shortText;
     }
     return std::string(topicText);
+}
+
+bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations) {
+    const auto is = [](uint8_t set, std::initializer_list<int> items) { return set == MakeSet(items); };
+    const auto single = [](uint8_t set, int last) {
+        for (int item = 1; item <= last; ++item)
+            if (set == ItemBit(item)) return true;
+        return false;
+    };
+    const uint8_t d = difficulties;
+    const uint8_t o = operations;
+    switch (area) {
+    case 1:
+        return (d == SetAllFour && o == SetAllFour) ||
+               ((is(d, {1}) || is(d, {2}) || is(d, {3})) && (is(o, {1}) || o == SetAllFour)) ||
+               (is(d, {4}) && o == SetAllFour) || (d == SetAllFour && is(o, {4}));
+    case 2:
+        return ((d == SetAllFour || is(d, {1}) || is(d, {3}) || is(d, {4})) && o == SetAllFour) ||
+               (is(d, {2}) && (is(o, {1}) || o == SetAllFour)) || (d == SetAllFour && is(o, {4}));
+    case 3:
+        return (d == SetAllFour || is(d, {1}) || is(d, {2}) || is(d, {2, 3}) || is(d, {3}) || is(d, {4})) &&
+               o == SetAllFour;
+    case 4:
+    case 6: return (is(d, {1}) || d == SetAllFour) && !single(o, 4);
+    case 5:
+        return (d == SetAllSix && o == SetAllSix) || ((is(d, {1}) || d == SetAllSix) && !single(o, 6)) ||
+               (d != SetAllSix && is(o, {4}));
+    default: return false;
+    }
+}
+
+std::string ContestNoEntryMessage(uint16_t language) {
+    return Pick(language,
+                "Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber jednu ze 30 "
+                "kategorií!",
+                "Po dokončení tohoto testu\r\nzápis do súťaže nebude možný!\r\nNabudúce si vyber jednu zo 30 "
+                "kategórií!");
 }
 
 std::span<const ContestCategoryRow> ContestCategories() { return Categories; }

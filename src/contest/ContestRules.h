@@ -1,7 +1,8 @@
 #pragma once
-// The contest's rules without a screen: the final score and its time bonus, the texts of the final
-// and purchase screens that depend on a count, the 30 contest categories recognised from the topic
-// text, and the address that enters a result into the contest's web form.
+// The contest's rules without a screen: the contest clock, the final score and its time bonus, the
+// texts of the final and purchase screens that depend on a count, the selections that are contest
+// categories and the 30 categories recognised from the topic text, and the address that enters a
+// result into the contest's web form.
 //
 // Every function takes the language explicitly (LanguageCzech or LanguageSlovak from core/Language.h);
 // a screen passes numerava::Language.
@@ -12,6 +13,20 @@
 #include <string_view>
 
 namespace numerava {
+
+// ---- Contest clock and purchases ----------------------------------------------------------------
+
+// Milliseconds of contest time at tick count `nowTick` for a contest started at `startTick` (moved on
+// by every pause): the difference wraps like the 32-bit tick counts, read as a signed number.
+int64_t ContestElapsed(uint32_t nowTick, int32_t startTick);
+
+// The contest's start tick moved on by a pause from `pauseStartTick` to `nowTick`, so that the pause
+// does not count (the tick counts wrap like 32-bit unsigned values).
+int32_t ContestStartAfterPause(uint32_t nowTick, int32_t startTick, int32_t pauseStartTick);
+
+// The picture of the bicycle after part n ("Graphics/kolo05.jpg"); part 6 has no picture of its own
+// and shows part 5's.
+std::string BikePicture(int part);
 
 // ---- Final score --------------------------------------------------------------------------------
 
@@ -38,6 +53,17 @@ std::string ContestMistakesText(int32_t mistakes, uint16_t language);
 std::string ContestPartsLeftText(int32_t partsLeft, uint16_t language);
 
 // ---- Categories ---------------------------------------------------------------------------------
+
+// Whether a selection (area, difficulty and operation sets) is one of the contest categories whose
+// result the final screen may enter into the records. The drill marks the others as such.
+bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations);
+
+// True from the start of a contest until a drill has warned that its selection is no contest
+// category, so that the warning comes once per contest although every part creates a new drill.
+extern bool ContestWarningPending;
+
+// The warning that a finished contest on this selection cannot be entered into the records.
+std::string ContestNoEntryMessage(uint16_t language);
 
 // The final screen's topic label: a few long topic texts are replaced by short forms
 // ("NU 6: Rovnice,Hodnota výrazu,Úpravy výrazů,Mocniny" -> "NU 6: Algebra 1/2"); any other text is

@@ -48,7 +48,7 @@ class TImage : public QWidget {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr) : QWidget(parent) {}
-    // Loads by the program's path ("Graphics\\soutez.jpg") or a resource path (":/flag_cz.jpg").
+    // Loads by the program's path ("Graphics\\soutez.jpg") or a resource path (":/flag_cz.bmp").
     bool Load(std::string_view path);
     void SetPicture(TPicture picture);
     const TPicture& Picture() const { return picture_; }

@@ -1,46 +1,16 @@
 #include "engine/DrillModel.h"
 
 #include "catalogue/UnitsTexts.h"
+#include "contest/ContestRules.h"
 #include "core/Language.h"
 #include "core/Random.h"
 #include "engine/ScoringRules.h"
 
-#include <initializer_list>
 #include <utility>
 
 namespace numerava {
 
 bool AnswerColorBlack = false;
-bool ContestWarningPending = false;
-
-bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations) {
-    const auto is = [](uint8_t set, std::initializer_list<int> items) { return set == MakeSet(items); };
-    const auto single = [](uint8_t set, int last) {
-        for (int item = 1; item <= last; ++item)
-            if (set == ItemBit(item)) return true;
-        return false;
-    };
-    const uint8_t d = difficulties;
-    const uint8_t o = operations;
-    switch (area) {
-    case 1:
-        return (d == SetAllFour && o == SetAllFour) ||
-               ((is(d, {1}) || is(d, {2}) || is(d, {3})) && (is(o, {1}) || o == SetAllFour)) ||
-               (is(d, {4}) && o == SetAllFour) || (d == SetAllFour && is(o, {4}));
-    case 2:
-        return ((d == SetAllFour || is(d, {1}) || is(d, {3}) || is(d, {4})) && o == SetAllFour) ||
-               (is(d, {2}) && (is(o, {1}) || o == SetAllFour)) || (d == SetAllFour && is(o, {4}));
-    case 3:
-        return (d == SetAllFour || is(d, {1}) || is(d, {2}) || is(d, {2, 3}) || is(d, {3}) || is(d, {4})) &&
-               o == SetAllFour;
-    case 4:
-    case 6: return (is(d, {1}) || d == SetAllFour) && !single(o, 4);
-    case 5:
-        return (d == SetAllSix && o == SetAllSix) || ((is(d, {1}) || d == SetAllSix) && !single(o, 6)) ||
-               (d != SetAllSix && is(o, {4}));
-    default: return false;
-    }
-}
 
 namespace {
 
@@ -98,14 +68,6 @@ TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, Cl
     averageText_ = contest ? std::to_string(setup_.ContestPoints) : "0";
 
     Advance();
-}
-
-std::string ContestNoEntryMessage() {
-    return ByLanguage(
-        "Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber jednu ze 30 "
-        "kategorií!",
-        "Po dokončení tohoto testu\r\nzápis do súťaže nebude možný!\r\nNabudúce si vyber jednu zo 30 "
-        "kategórií!");
 }
 
 void TDrillModel::ResetNotANumberText() {
@@ -329,11 +291,9 @@ void TDrillModel::Acknowledge() {
     rememberVisible_ = false;
     ResultTicks_ = 1;
     StartTimer();
-    // The time spent reading the correct answer does not count against the contest time (the tick
-    // counts wrap like 32-bit unsigned values).
-    const uint32_t now = clock_();
-    window_.ContestStartTick = static_cast<int32_t>(now + static_cast<uint32_t>(window_.ContestStartTick) -
-                                                    static_cast<uint32_t>(window_.PauseStartTick));
+    // The time spent reading the correct answer does not count against the contest time.
+    window_.ContestStartTick =
+        ContestStartAfterPause(clock_(), window_.ContestStartTick, window_.PauseStartTick);
 }
 
 void TDrillModel::SetDrillPoints(int points) {

@@ -16,17 +16,6 @@ namespace numerava {
 // instead of yellow for the rest of the run.
 extern bool AnswerColorBlack;
 
-// True from the start of a contest until a drill has warned that its selection is no contest
-// category, so that the warning comes once per contest although every part creates a new drill.
-extern bool ContestWarningPending;
-
-// Whether a selection is one of the contest categories whose result the final screen may enter
-// into the records (the drill marks them with Image1, the others with Image2).
-bool IsContestSelection(int area, uint8_t difficulties, uint8_t operations);
-
-// The message that a finished contest cannot be entered into the records, in the current language.
-std::string ContestNoEntryMessage();
-
 // What the drill is about, copied from the main window at creation.
 struct TDrillSetup {
     int Mode = 1;
@@ -115,8 +104,9 @@ public:
     const std::string& BikeResultText() const { return bikeResultText_; }
     bool RewardCaptionPending() const { return rewardCaptionPending_; }
 
-    // Contest category marks: Image1 for a category, Image2 otherwise (both hidden outside the
-    // contest); the warning is due when this drill took the contest's one-time warning.
+    // Contest category marks: Image1 for a contest category (IsContestSelection), Image2 otherwise
+    // (both hidden outside the contest); the warning is due when this drill took the contest's
+    // one-time warning (ContestWarningPending).
     bool CategoryMarkVisible() const { return categoryMark_; }
     bool OtherMarkVisible() const { return otherMark_; }
     bool CategoryWarningDue() const { return categoryWarning_; }

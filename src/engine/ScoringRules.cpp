@@ -2,6 +2,8 @@
 
 #include "catalogue/UnitsTexts.h"
 
+#include <cstdint>
+
 namespace numerava {
 
 bool HasCountdown(int mode, int area) { return !(mode == ModeLargePractice && area >= 4 && area <= 6); }
@@ -32,10 +34,14 @@ bool DrillEnds(const TEndRuleState& state) {
     }
 }
 
-std::string AverageText(int drillPoints, int judged) {
-    const int tenths = drillPoints * 10 / judged;
-    std::string text = std::to_string(tenths / 10);
-    if (tenths % 10 != 0) text += "," + std::to_string(tenths % 10);
+std::string AverageText(int points, int exercises) {
+    if (exercises == 0) return {};
+    // In 64 bits: ten times a large total would overflow an int.
+    const int64_t tenths = int64_t{points} * 10 / exercises;
+    const int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) text += "," + std::to_string(magnitude % 10);
     return text;
 }
 

@@ -46,9 +46,10 @@ inline int JudgedExercises(int exerciseNumber, bool showingResult) {
     return showingResult ? exerciseNumber : exerciseNumber - 1;
 }
 
-// Average points per judged exercise, truncated to one decimal, with a decimal comma and no
-// trailing ",0" (47 in 5 -> "9,4", 50 in 5 -> "10"). `judged` must be above 0.
-std::string AverageText(int drillPoints, int judged);
+// Average points per exercise as the drill's status table and the summaries show it: truncated (not
+// rounded) to one decimal, with a decimal comma and no trailing ",0" (47 in 5 -> "9,4", 50 in 5 ->
+// "10"); empty for no exercises.
+std::string AverageText(int points, int exercises);
 
 // Width of the progress bar's fill (0..265); modes 3 and 4 have no bar and give 0.
 int ProgressWidth(int mode, int area, int drillPoints, int judged);

@@ -1,5 +1,7 @@
 #include "platform/Fonts.h"
 
+#include "platform/StartupPreparation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -97,6 +99,7 @@ bool TFontRegistry::Register() {
     if (registered_) return complete_;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
     registered_ = true;
+    WaitForStartupPreparation();
 
     // Only the regular Tahoma: the fonts-wine bold file has regular strokes, so Qt's synthetic bold
     // looks more like the real thing.

@@ -2,12 +2,38 @@
 
 #include "platform/PictureCheck.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <span>
 
 namespace numerava {
+
+namespace {
+
+// The decoder for a bitmap, PNG or JPEG file, picked from its first bytes.
+const char* FormatOf(const QByteArray& data) {
+    if (data.startsWith("BM")) return "bmp";
+    if (data.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+    if (data.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    return nullptr;
+}
+
+// Reads the data with the decoder for `format` alone. Qt's own detection asks every image plugin
+// whether it can read the data first, loading each (the JPEG one with its library) even for a
+// bitmap, which costs the first picture several milliseconds.
+QImage ReadAs(const QByteArray& data, const char* format) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
 
 QString LocalPath(std::string_view programPath) {
     QString path = QString::fromUtf8(programPath.data(), static_cast<qsizetype>(programPath.size()));
@@ -65,8 +91,10 @@ bool TPicture::LoadFromData(const QByteArray& data, QString* error) {
         if (error) *error = QStringLiteral("the picture is cut off");
         return false;
     }
-    QImage image;
-    if (!image.loadFromData(data)) {
+    const char* format = FormatOf(data);
+    QImage image = format ? ReadAs(data, format) : QImage();
+    // Data that only looks like one of the three is left to Qt's own detection.
+    if (image.isNull() && !image.loadFromData(data)) {
         if (error) *error = QStringLiteral("not a picture Numerava can read");
         return false;
     }

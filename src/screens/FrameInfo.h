@@ -22,10 +22,12 @@ public:
     TImage* Image12() const { return contestLogo_; }
     TNumeravaLabel* NumeravaLabel6() const { return title_; }
 
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer2;
+
 private:
     void Timer2Timer();
 
-    QTimer Timer2;
     TNumeravaLabel* title_;
     TNumeravaButton* nvbtnExit_;
     TImage* contestLogo_;

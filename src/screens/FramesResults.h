@@ -21,10 +21,12 @@ public:
     TNumeravaButton* nvbtnExit() const { return nvbtnExit_; }
     TNumeravaLabel* NumeravaLabel1() const { return title_; }
 
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer1;
+
 private:
     void Timer1Timer();
 
-    QTimer Timer1;
     TNumeravaLabel* title_;
     TNumeravaButton* nvbtnExit_;
     QTreeWidget* lsvResults_;

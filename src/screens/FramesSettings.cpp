@@ -1,14 +1,14 @@
 #include "screens/FramesSettings.h"
 
-#include "contest/FramesBikeInfo.h"
-
+#include "catalogue/Selection.h"
 #include "catalogue/UnitsTexts.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaCheck.h"
 #include "controls/NumeravaRadio.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/FramesEngine.h"
+#include "screens/FramesBikeInfo.h"
+#include "screens/FramesEngine.h"
 #include "shell/FormsMain.h"
 
 namespace numerava {
@@ -25,38 +25,6 @@ constexpr int RowTops[6] = {8, 60, 112, 164, 216, 268};
 constexpr uint8_t AreaFiveItems = 96;
 // The "Bez limitu" captions have two lines and need a smaller font: 11 points at 96 dpi.
 constexpr int SmallModeFontPixels = 15;
-
-uint8_t WithItem(uint8_t set, int item, bool present) {
-    if (item < 0 || item > 7) return set;
-    return present ? static_cast<uint8_t>(set | ItemBit(item)) : static_cast<uint8_t>(set & ~ItemBit(item));
-}
-
-// Empty choices get the area's defaults on continue.
-void FillDefaults(int area, uint8_t& difficulties, uint8_t& operations) {
-    const uint8_t allItems = area == 5 ? SetAllSix : SetAllFour;
-    switch (area) {
-    case 1:
-        // "Počítání do 1000" with all four operations, also when everything was chosen.
-        if ((difficulties == 0 && operations == 0) ||
-            (difficulties == SetAllFour && operations == SetAllFour)) {
-            difficulties = MakeSet({4});
-            operations = SetAllFour;
-        }
-        if (difficulties == 0) difficulties = MakeSet({4});
-        if (operations == 0) operations = SetAllFour;
-        break;
-    case 2:
-    case 3:
-        if (difficulties == 0) difficulties = SetAllFour;
-        if (operations == 0) operations = SetAllFour;
-        // "Všechno učivo" alone means all four difficulties.
-        if (area == 3 && difficulties == MakeSet({4})) difficulties = SetAllFour;
-        break;
-    default:
-        if (difficulties == 0 && operations == 0) difficulties = operations = allItems;
-        break;
-    }
-}
 
 } // namespace
 

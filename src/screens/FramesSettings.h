@@ -34,6 +34,9 @@ public:
     TImage* imgSign() const { return imgSign_; }
     QWidget* pnlMain() const { return pnlMain_; }
 
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer1;
+
 private:
     void ModePushed(TNVCustomButton* sender);
     void DifficultyPushed(TNVCustomButton* sender);
@@ -43,7 +46,6 @@ private:
     void Timer1Timer();
     void SetLimitVSmallFont();
 
-    QTimer Timer1;
     TNumeravaLabel* title_;
     TImage* imgSign_;
     std::array<TNumeravaRadio*, 4> modeRadios_{};

@@ -55,19 +55,22 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
     MakeShadowLabel(this, {17, 4, 365, 30}, Utf8("Testovací program 2023/2024"), 24, Qt::yellow, Qt::black,
                     1);
 
-    czechFlag_ = MakeImage(this, {542, 76, 40, 24}, ":/flag_cz.jpg");
-    slovakFlag_ = MakeImage(this, {592, 75, 40, 25}, ":/flag_sk.jpg");
+    czechFlag_ = MakeImage(this, {542, 76, 40, 24}, ":/flag_cz.bmp");
+    slovakFlag_ = MakeImage(this, {592, 75, 40, 25}, ":/flag_sk.bmp");
     for (TImage* flag : {czechFlag_, slovakFlag_}) flag->setCursor(Qt::PointingHandCursor);
     MakeLabel(this, {550, 58}, QStringLiteral("Vyber jazyk"), 11, true, Qt::black, "MS Sans Serif");
-    MakeImage(this, {8, 183, 417, 228}, ":/title.png");
+    MakeImage(this, {8, 183, 417, 228}, ":/title.bmp");
     MakeLabel(this, {356, 187}, QStringLiteral("1.9.2023"), 16, true, Qt::black, "MS Sans Serif");
 
     categoriesButton_ = MakeButton(this, {8, 131, 209, 47}, Lime, Lime, QString());
     helpButton_ = MakeButton(this, {224, 131, 205, 47}, Lime, Lime, Utf8("Jak a čím začít?"));
 
-    groupBox_ = new QGroupBox(Utf8("Nastavení učiva"), this);
-    groupBox_->setGeometry(434, 122, 212, 343);
+    // The font before the title: a title set first is measured in the default font, which would be
+    // loaded for nothing.
+    groupBox_ = new QGroupBox(this);
     groupBox_->setFont(ControlFont("MS Sans Serif", 16, true));
+    groupBox_->setTitle(Utf8("Nastavení učiva"));
+    groupBox_->setGeometry(434, 122, 212, 343);
     auto* choose = new QWidget(groupBox_);
     choose->setGeometry(6, 22, 201, 318);
     SetBackground(choose, ChooseBlue);
@@ -123,6 +126,20 @@ void TfrmWelcome::Timer1Timer() {
     TImage* other = Language == LanguageSlovak ? czechFlag_ : slovakFlag_;
     Enlarge(current);
     if (other->width() == 50) Shrink(other);
+    emit Settled();
+    if (!dataFileAfterPaint_) LoadDataFile();
+}
+
+void TfrmWelcome::SettleNow() {
+    if (!Timer1.isActive()) return;
+    Timer1.stop();
+    dataFileAfterPaint_ = true;
+    Timer1Timer();
+}
+
+void TfrmWelcome::WindowPainted() {
+    if (!dataFileAfterPaint_) return;
+    dataFileAfterPaint_ = false;
     LoadDataFile();
 }
 

@@ -31,8 +31,14 @@ public:
     TImage* Image2() const { return slovakFlag_; }
     QGroupBox* GroupBox2() const { return groupBox_; }
 
+    void SettleNow() override;
+    void WindowPainted() override;
+
     // Opens a contest page; shows the error box when the browser could not be started.
     void OpenContestPage(const std::string& pathAndQuery);
+
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer1;
 
 private:
     void Timer1Timer();
@@ -40,7 +46,9 @@ private:
     void FlagClick(TImage* flag, TImage* other, uint16_t language);
     void LoadDataFile();
 
-    QTimer Timer1;
+    // The first screen of the program loads the data file once the window has shown it.
+    bool dataFileAfterPaint_ = false;
+
     std::array<TNumeravaButton*, 6> areaButtons_{};
     TNumeravaButton* nvbtnExit_;
     TNumeravaButton* btnResults_;

@@ -52,6 +52,8 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     setWindowTitle(QStringLiteral("Numerava"));
     setWindowFlag(Qt::FramelessWindowHint);
     setAutoFillBackground(false);
+    // paintEvent covers the whole window: Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(745, 549);
 
     shpOuter_->SetBrushColor(Qt::yellow);
@@ -68,7 +70,6 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     ChooseLanguageAtStart(SystemDefaultLangId());
     AreaSixHintPending = true;
     LearnResults.clear();
-    LoadMoney();
     SelectArea(1);
     SetMode(1);
 
@@ -79,12 +80,35 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
 TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
 
 void TfrmMain::Start() {
-    ShowFrame(NewWelcome());
-    if (!missingPictures_.isEmpty()) QTimer::singleShot(0, this, &TfrmMain::ReportMissingPictures);
+    TFrame* first = NewWelcome();
+    // Shown before its start-up tick the window would paint the screen twice, the second time with
+    // other captions: it waits for the final look.
+    connect(first, &TFrame::Settled, this, &TfrmMain::Reveal, Qt::SingleShotConnection);
+    finishStartPending_ = true;
+    // Nothing is on show yet: the screen goes in at once and need not wait for its tick's timer.
+    HandleShowFrame(first);
+    first->SettleNow();
+}
+
+void TfrmMain::FinishStart() {
+    if (currentFrame_) currentFrame_->WindowPainted();
+    imlMoney();
+    if (!missingPictures_.isEmpty()) ReportMissingPictures();
+}
+
+void TfrmMain::Reveal() {
+    // Cover the whole screen also where no window manager maximises the window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+    showMaximized();
+    activateWindow();
+}
+
+const std::vector<QImage>& TfrmMain::imlMoney() {
+    if (money_.empty()) LoadMoney();
+    return money_;
 }
 
 void TfrmMain::LoadMoney() {
-    money_.clear();
     for (const char* file : MoneyFiles) {
         QImage image(LocalPath(file));
         if (image.isNull()) missingPictures_ << LocalPath(file);
@@ -148,6 +172,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 void TfrmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Green);
+    // What the first screen does not show waits until that screen is on the display.
+    if (finishStartPending_) {
+        finishStartPending_ = false;
+        QTimer::singleShot(0, this, &TfrmMain::FinishStart);
+    }
 }
 
 void TfrmMain::SelectArea(int area) {

@@ -34,7 +34,9 @@ public:
     explicit TfrmMain(std::function<TFrame*(TfrmMain&)> welcome);
     ~TfrmMain() override;
 
-    // Start-up after construction: the selection, the bank notes, the first screen.
+    // Start-up after construction: shows the first screen and, once that has settled, the window
+    // itself, covering the screen. After its first paint it loads the bank notes and reports missing
+    // pictures, if any.
     void Start();
 
     void ShowFrame(TFrame* frame);
@@ -57,9 +59,10 @@ public:
     // Asks whether to abandon the run; on Yes shows a new welcome screen.
     void AskAbort();
 
-    // The bank notes 50, 20, 10, 5, 2 (indexes 0..4); a missing file leaves a null image.
-    const std::vector<QImage>& imlMoney() const { return money_; }
-    // Pictures that could not be loaded at start, for the message the window shows.
+    // The bank notes 50, 20, 10, 5, 2 (indexes 0..4), loaded on first use; a missing file leaves a
+    // null image and its name in MissingPictures.
+    const std::vector<QImage>& imlMoney();
+    // Pictures that could not be loaded, for the message the window shows at start.
     const QStringList& MissingPictures() const { return missingPictures_; }
 
     uint8_t Mode = 0;
@@ -85,6 +88,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Reveal();
+    void FinishStart();
     void HandleShowFrame(TFrame* frame);
     void LayOutFrame();
     void LoadMoney();
@@ -101,6 +106,7 @@ private:
     quint64 lastKeyTime_ = 0;
     QPointer<QWidget> lastKeyTarget_;
     bool closing_ = false;
+    bool finishStartPending_ = false;
 };
 
 } // namespace numerava

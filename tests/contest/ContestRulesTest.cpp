@@ -4,10 +4,15 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "catalogue/Selection.h"
+#include "catalogue/UnitsTexts.h"
 #include "catalogue/WebAddresses.h"
+#include "catalogue/WordProblemFile.h"
 #include "core/Language.h"
 
 namespace numerava {
@@ -15,6 +20,51 @@ namespace {
 
 constexpr uint16_t Cz = LanguageCzech;
 constexpr uint16_t Sk = LanguageSlovak;
+
+// ---- Contest clock -------------------------------------------------------------------------------
+
+TEST(ContestClock, ElapsedTimeAndPausesWrapLikeTheTickCount) {
+    constexpr uint32_t Top = 0xFFFFFFFFu;
+    const struct {
+        uint32_t now;
+        int32_t start;
+        int64_t elapsed;
+    } elapsed[] = {
+        {160000, 100000, 60000},
+        {5000, static_cast<int32_t>(Top - 4999), 10000}, // the tick count wrapped during the contest
+        {100000, 160000, -60000},                        // a start in the future reads as negative
+    };
+    for (const auto& c : elapsed) EXPECT_EQ(ContestElapsed(c.now, c.start), c.elapsed) << c.now;
+
+    const struct {
+        uint32_t now;
+        int32_t start;
+        int32_t pause;
+        int32_t movedStart;
+    } pauses[] = {
+        {145000, 40000, 100000, 85000}, // 45 s of pause move the start on by 45 s
+        {100000, 40000, 100000, 40000}, // no pause
+        {4000, -10000, -6000, 0},       // across the wrap: 10 s of pause
+    };
+    for (const auto& c : pauses) {
+        EXPECT_EQ(ContestStartAfterPause(c.now, c.start, c.pause), c.movedStart) << c.now;
+        // The contest time at the end of the pause is the time at its start.
+        EXPECT_EQ(ContestElapsed(c.now, ContestStartAfterPause(c.now, c.start, c.pause)),
+                  ContestElapsed(static_cast<uint32_t>(c.pause), c.start));
+    }
+}
+
+TEST(ContestClock, BicyclePictures) {
+    const struct {
+        int part;
+        const char* picture;
+    } cases[] = {{1, "Graphics/kolo01.jpg"},
+                 {5, "Graphics/kolo05.jpg"},
+                 {6, "Graphics/kolo05.jpg"},
+                 {7, "Graphics/kolo07.jpg"},
+                 {15, "Graphics/kolo15.jpg"}};
+    for (const auto& c : cases) EXPECT_EQ(BikePicture(c.part), c.picture);
+}
 
 // ---- Final score --------------------------------------------------------------------------------
 
@@ -97,58 +147,110 @@ TEST(ContestScore, WordsThePartsLeftByCount) {
 
 // ---- Categories ---------------------------------------------------------------------------------
 
-// The thirty categories, written out independently of the implementation's table.
-const struct {
-    uint16_t code;
-    const char* czech;
-    const char* slovak;
-} ExpectedCategories[] = {
-    {200, "NU 1: Počítání do 20 / Sčítání a odčítání", "NU 1: Počítanie do 20 / Sčítanie a odčítanie"},
-    {20, "NU 1: Počítání do 20 / Vše", "NU 1: Počítanie do 20 / Všetko"},
-    {500, "NU 1: Počítání do 50 / Sčítání a odčítání", "NU 1: Počítanie do 50 / Sčítanie a odčítanie"},
-    {50, "NU 1: Počítání do 50 / Vše", "NU 1: Počítanie do 50 / Všetko"},
-    {100, "NU 1: Počítání do 100 / Vše", "NU 1: Počítanie do 100 / Všetko"},
-    {110, "NU 1: Počítání do 100 / Sčítání a odčítání", "NU 1: Počítanie do 100 / Sčítanie a odčítanie"},
-    {1, "NU 1: Počítání do 1000 / Vše", "NU 1: Počítanie do 1000 / Všetko"},
-    {11, "NU 1: Vše / Číselné výrazy", "NU 1: Všetko / Číselné výrazy"},
-    {2, "NU 2: Vše", "NU 2: Všetko"},
-    {21, "NU 2: Přirozená čísla / Vše", "NU 2: Prirodzené čísla / Všetko"},
-    {25, "NU 2: Desetinná čísla / Sčítání a odčítání", "NU 2: Desatinné čísla / Sčítanie a odčítanie"},
-    {22, "NU 2: Desetinná čísla / Vše", "NU 2: Desatinné čísla / Všetko"},
-    {23, "NU 2: Celá čísla / Vše", "NU 2: Celé čísla / Všetko"},
-    {24, "NU 2: Racionální čísla / Vše", "NU 2: Racionálne čísla / Všetko"},
-    {26, "NU 2: Vše / Číselné výrazy", "NU 2: Všetko / Číselné výrazy"},
-    {3, "NU 3: Vše", "NU 3: Všetko"},
-    {31, "NU 3: Mocniny a odmocniny / Vše", "NU 3: Mocniny a odmocniny / Všetko"},
-    {32, "NU 3: Výrazy bez závorek / Vše", "NU 3: Výrazy bez zátvoriek / Všetko"},
-    {33, "NU 3: Výrazy se závorkami / Vše", "NU 3: Výrazy so zátvorkami / Všetko"},
-    {34, "NU 3: Výrazy bez závorek,Výrazy se závorkami / Vše",
-     "NU 3: Výrazy bez zátvoriek,Výrazy so zátvorkami / Všetko"},
-    {4, "NU 4: Vše", "NU 4: Všetko"},
-    {41, "NU 4: Jednotky pro 1. stupeň", "NU 4: Jednotky pre 1. stupeň"},
-    {42, "NU 4: Jednotky 1/2", "NU 4: Jednotky 1/2"},
-    {5, "NU 5: Vše", "NU 5: Všetko"},
-    {51, "NU 5: Úlohy pro 1. stupeň", "NU 5: Úlohy pre 1. stupeň"},
-    {52, "NU 5: Slovní úlohy 1/2", "NU 5: Slovné úlohy 1/2"},
-    {53, "NU 5: Procenta", "NU 5: Percentá"},
-    {6, "NU 6: Vše", "NU 6: Všetko"},
-    {60, "NU 6: Rovnice", "NU 6: Rovnice"},
-    {61, "NU 6: Algebra 1/2", "NU 6: Algebra 1/2"},
+// Every pair of item sets of an area (the items its topic screen offers).
+std::vector<std::pair<uint8_t, uint8_t>> AllChoices(int area) {
+    const int items = area == 5 ? 6 : 4;
+    std::vector<std::pair<uint8_t, uint8_t>> choices;
+    for (int d = 0; d < (1 << items); ++d)
+        for (int o = 0; o < (1 << items); ++o)
+            choices.emplace_back(static_cast<uint8_t>(d << 1), static_cast<uint8_t>(o << 1));
+    return choices;
+}
+
+// The final screen's label of a contest on a selection: the topic text, shortened.
+std::string FinalLabel(int area, uint8_t difficulties, uint8_t operations) {
+    return ShortenContestTopic(TopicText({ModeContest, area, difficulties, operations}));
+}
+
+// Every selection a contest can run on: the pupil's choices with the topic screen's defaults.
+std::set<std::pair<uint8_t, uint8_t>> ContestChoices(int area) {
+    std::set<std::pair<uint8_t, uint8_t>> choices;
+    for (auto [difficulties, operations] : AllChoices(area)) {
+        FillDefaults(area, difficulties, operations);
+        choices.emplace(difficulties, operations);
+    }
+    return choices;
+}
+
+class ContestCategoryTest : public ::testing::Test {
+protected:
+    // Area 5 names its items from the word-problem file of the language.
+    static void UseLanguage(uint16_t language) {
+        Language = language;
+        const std::string file = language == Sk ? "numerava_sk.dat" : "numerava_cz.dat";
+        ASSERT_EQ(LoadWordProblemFile(std::string(NUMERAVA_SOURCE_DIR) + "/Graphics/" + file),
+                  WordProblemFileError::None);
+    }
+    void TearDown() override { UseLanguage(Cz); }
 };
 
-TEST(ContestCategory, RecognisesAllThirtyInTheirOwnLanguage) {
-    for (const auto& row : ExpectedCategories) {
-        EXPECT_EQ(ContestCategoryCode(row.czech, Cz), row.code) << row.czech;
-        EXPECT_EQ(ContestCategoryCode(row.slovak, Sk), row.code) << row.slovak;
+TEST_F(ContestCategoryTest, TheDrillNeverWarnsOfNoEntryWhereTheFinalScreenEnters) {
+    // The drill marks a wider set of selections as categories; the final screen decides again by its
+    // label. Every selection whose label is a category must be among those the drill marks, or the
+    // drill would warn that no entry is possible and the final screen then offer one.
+    for (const uint16_t language : {Cz, Sk}) {
+        UseLanguage(language);
+        for (int area = 1; area <= 6; ++area) {
+            for (const auto& [difficulties, operations] : ContestChoices(area)) {
+                const std::string label = FinalLabel(area, difficulties, operations);
+                if (ContestCategoryCode(label, language) == NoContestCategory) continue;
+                EXPECT_TRUE(IsContestSelection(area, difficulties, operations))
+                    << "language " << language << ", area " << area << ": " << label;
+            }
+        }
     }
+}
+
+TEST_F(ContestCategoryTest, EveryCategoryIsReachedBySomeSelection) {
+    for (const uint16_t language : {Cz, Sk}) {
+        UseLanguage(language);
+        std::set<uint16_t> reached;
+        for (int area = 1; area <= 6; ++area) {
+            for (const auto& [difficulties, operations] : ContestChoices(area))
+                reached.insert(ContestCategoryCode(FinalLabel(area, difficulties, operations), language));
+        }
+        reached.erase(NoContestCategory);
+        EXPECT_EQ(reached.size(), ContestCategories().size()) << "language " << language;
+    }
+}
+
+TEST(ContestCategory, SelectionsOfTheTopicScreen) {
+    const struct {
+        int area;
+        uint8_t difficulties;
+        uint8_t operations;
+        bool category;
+    } cases[] = {
+        {1, SetAllFour, SetAllFour, true},        {1, MakeSet({1}), MakeSet({1}), true},
+        {1, MakeSet({4}), MakeSet({1}), false},   {1, MakeSet({1, 2}), SetAllFour, false},
+        {2, MakeSet({2}), MakeSet({1}), true},    {2, MakeSet({3}), MakeSet({1}), false},
+        {3, MakeSet({2, 3}), SetAllFour, true},   {3, MakeSet({1, 2}), SetAllFour, false},
+        {4, MakeSet({1}), MakeSet({1, 2}), true}, {4, MakeSet({1}), MakeSet({2}), false},
+        {5, SetAllSix, SetAllSix, true},          {5, MakeSet({2}), MakeSet({4}), true},
+        {5, SetAllSix, MakeSet({4}), false},      {5, MakeSet({2}), SetAllSix, false},
+        {6, SetAllFour, MakeSet({3, 4}), true},   {6, MakeSet({2}), SetAllFour, false},
+        {7, SetAllFour, SetAllFour, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsContestSelection(c.area, c.difficulties, c.operations), c.category)
+            << "area " << c.area << " " << int(c.difficulties) << "/" << int(c.operations);
+}
+
+TEST(ContestCategory, CodesAreDistinctAndTextsArePairs) {
     std::set<uint16_t> codes;
-    for (const ContestCategoryRow& row : ContestCategories()) codes.insert(row.code);
+    for (const ContestCategoryRow& row : ContestCategories()) {
+        codes.insert(row.code);
+        // Both texts name the same area.
+        EXPECT_EQ(std::string(row.czech).substr(0, 5), std::string(row.slovak).substr(0, 5)) << row.czech;
+    }
     EXPECT_EQ(codes.size(), 30u);
     EXPECT_EQ(codes.count(NoContestCategory), 0u);
 }
 
 TEST(ContestCategory, TheOtherLanguagesTextMissesUnlessBothAreEqual) {
-    for (const auto& row : ExpectedCategories) {
+    for (const ContestCategoryRow& row : ContestCategories()) {
+        EXPECT_EQ(ContestCategoryCode(row.czech, Cz), row.code) << row.czech;
+        EXPECT_EQ(ContestCategoryCode(row.slovak, Sk), row.code) << row.slovak;
         const bool same = std::string(row.czech) == row.slovak;
         const uint16_t expected = same ? row.code : NoContestCategory;
         EXPECT_EQ(ContestCategoryCode(row.czech, Sk), expected) << row.czech;

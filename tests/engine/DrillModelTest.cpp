@@ -389,20 +389,33 @@ TEST_F(DrillModelTest, StatusShowsAverageAndProgress) {
     EXPECT_EQ(drill->NumberText(), "3");
 }
 
+TEST(ScoringRulesTest, AverageIsTruncatedToOneDecimal) {
+    // The drill's status table and both summaries show this text.
+    const struct {
+        int points;
+        int exercises;
+        const char* text;
+    } cases[] = {
+        {47, 5, "9,4"},
+        {50, 5, "10"}, // no ",0"
+        {29, 3, "9,6"},
+        {1, 3, "0,3"},
+        {103, 12, "8,5"},
+        {19, 20, "0,9"}, // truncated, not rounded
+        {0, 7, "0"},
+        {-5, 10, "-0,5"},              // below zero keeps its sign
+        {2000000000, 1, "2000000000"}, // ten times the total does not overflow
+        {5, 0, ""},                    // no exercises, no average
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AverageText(c.points, c.exercises), c.text) << c.points << "/" << c.exercises;
+}
+
 TEST(ScoringRulesTest, Rules) {
     EXPECT_EQ(ShrinkInterval(230), 214);
     EXPECT_EQ(ShrinkInterval(214), 199);
     EXPECT_EQ(ShrinkInterval(150), 140); // 139,5 ties to the even 140
     EXPECT_EQ(ShrinkInterval(50), 46);   // 46,5 ties to the even 46
-
-    struct AverageCase {
-        int points;
-        int judged;
-        const char* text;
-    };
-    for (const AverageCase& c : {AverageCase{47, 5, "9,4"}, AverageCase{50, 5, "10"},
-                                 AverageCase{29, 3, "9,6"}, AverageCase{1, 3, "0,3"}})
-        EXPECT_EQ(AverageText(c.points, c.judged), c.text);
 
     EXPECT_EQ(ProgressWidth(ModeLargePractice, 4, 100, 10), 132);
     EXPECT_EQ(ProgressWidth(ModeLargePractice, 6, 30, 10), 132);

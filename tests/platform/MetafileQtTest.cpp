@@ -4,7 +4,9 @@
 
 #include "assets/MetafileWriter.h"
 #include "platform/Metafile.h"
+#include "platform/Picture.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -513,6 +515,51 @@ private slots:
         }
         QVERIFY2(painted > image.width() * image.height() / 4, qPrintable(QString::number(painted)));
         QVERIFY2(colours.size() >= 4, qPrintable(QString::number(colours.size())));
+    }
+
+    // Bitmaps load by their content: the decoder picked from the first bytes, anything else (or data
+    // that only starts like a bitmap) left to Qt's detection.
+    void bitmapsLoadByTheirContent_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("bmp") << QByteArray("bmp") << true;
+        QTest::newRow("png") << QByteArray("png") << true;
+        QTest::newRow("jpeg") << QByteArray("jpeg") << false;
+        QTest::newRow("ppm, no first-bytes decoder") << QByteArray("ppm") << true;
+    }
+
+    void bitmapsLoadByTheirContent() {
+        QFETCH(QByteArray, format);
+        QFETCH(bool, exact);
+        QImage original(7, 5, QImage::Format_RGB32);
+        for (int y = 0; y < original.height(); ++y)
+            for (int x = 0; x < original.width(); ++x) original.setPixel(x, y, qRgb(30 * x, 40 * y, 200));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(original.save(&buffer, format.constData()));
+        numerava::TPicture picture;
+        QVERIFY(picture.LoadFromData(bytes));
+        QVERIFY(picture.HoldsBitmap());
+        QCOMPARE(picture.Size(), original.size());
+        if (exact) {
+            QImage drawn(original.size(), QImage::Format_RGB32);
+            QPainter painter(&drawn);
+            picture.Draw(painter, drawn.rect());
+            painter.end();
+            QCOMPARE(drawn, original);
+        }
+    }
+
+    void dataThatOnlyLooksLikeABitmapIsRefused() {
+        for (const QByteArray& bytes :
+             {QByteArray("BM and then nothing a bitmap has"), QByteArray("\x89PNG\r\n\x1a\n broken", 16)}) {
+            numerava::TPicture picture;
+            QString error;
+            QVERIFY(!picture.LoadFromData(bytes, &error));
+            QVERIFY(picture.IsEmpty());
+            QVERIFY(!error.isEmpty());
+        }
     }
 
     void notMetafiles_data() {

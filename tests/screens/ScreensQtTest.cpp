@@ -2,6 +2,7 @@
 
 #include "catalogue/UnitsTexts.h"
 #include "catalogue/WordProblemData.h"
+#include "catalogue/WordProblemFile.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
 #include "controls/ScreenBuild.h"
@@ -10,13 +11,13 @@
 #include "screens/FramesResults.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
+#include "support/ModalAnswer.h"
+#include "support/Timers.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace numerava;
@@ -25,24 +26,11 @@ namespace {
 
 TFrame* NewWelcome(TfrmMain& main) { return new TfrmWelcome(main); }
 
-// Closes every message box that appears while `action` runs and counts them.
-int CountMessageBoxes(const std::function<void()>& action) {
-    int count = 0;
-    QTimer timer;
-    timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, [&count] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++count;
-            box->done(QMessageBox::Ok);
-        }
-    });
-    timer.start();
-    action();
-    return count;
+// Fires the welcome screen's start-up tick, closing the message a broken data file would bring.
+void Settle(TfrmWelcome& welcome) {
+    numerava::testing::TModalAnswers boxes;
+    QVERIFY(numerava::testing::Fire(welcome.Timer1));
 }
-
-// Lets the screen's one-shot captioning timer fire.
-void FirstTick() { QTest::qWait(30); }
 
 } // namespace
 
@@ -63,7 +51,7 @@ private slots:
         auto* welcome = new TfrmWelcome(main);
         main.ShowFrame(welcome);
         QCoreApplication::processEvents();
-        CountMessageBoxes(FirstTick);
+        Settle(*welcome);
         QCOMPARE(welcome->btnInfo()->Caption(), QStringLiteral("O programu"));
         QCOMPARE(welcome->GroupBox2()->title(), QString::fromUtf8("Výběr učiva"));
         QCOMPARE(welcome->Image3()->geometry(), QRect(537, 73, 50, 30)); // the Czech flag enlarged
@@ -84,12 +72,36 @@ private slots:
         Language = LanguageCzech;
     }
 
+    void settlingAtOnceGivesTheFinalLookOnce() {
+        TfrmMain main(NewWelcome);
+        QCOMPARE(LoadWordProblemFile("Graphics\\numerava_cz.dat"), WordProblemFileError::None);
+        Language = LanguageSlovak;
+        TfrmWelcome welcome(main);
+        QSignalSpy settled(&welcome, &TFrame::Settled);
+        {
+            numerava::testing::TModalAnswers boxes;
+            welcome.SettleNow();
+        }
+        QCOMPARE(settled.count(), 1);
+        QVERIFY(!welcome.Timer1.isActive()); // the tick does not come a second time
+        QCOMPARE(welcome.btnInfo()->Caption(), QStringLiteral("O programe"));
+        QCOMPARE(welcome.nvbtnExit()->Caption(), QStringLiteral("Koniec"));
+        QCOMPARE(welcome.Image2()->geometry(), QRect(587, 72, 50, 30)); // the Slovak flag enlarged
+        welcome.SettleNow();
+        QCOMPARE(settled.count(), 1);
+        // The data file of the language follows once the window has painted the screen.
+        QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pro 1. stupeň"));
+        welcome.WindowPainted();
+        QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pre 1. stupeň"));
+        Language = LanguageCzech;
+    }
+
     void flagClickLoadsTheDataFileOfThatLanguage() {
         TfrmMain main(NewWelcome);
         auto* welcome = new TfrmWelcome(main);
         main.ShowFrame(welcome);
         QCoreApplication::processEvents();
-        CountMessageBoxes(FirstTick);
+        Settle(*welcome);
         QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pro 1. stupeň"));
         QTest::mouseClick(welcome->Image2(), Qt::LeftButton);
         QCOMPARE(DifficultyName(5, 1), std::string("Úlohy pre 1. stupeň"));
@@ -125,7 +137,7 @@ private slots:
         main.PutResult(-1, {"2366", "25:00", "NU 1: Vše", "Celý program", "2/3"});
         Language = LanguageSlovak;
         TfrmResults results(main);
-        FirstTick();
+        QVERIFY(numerava::testing::Fire(results.Timer1));
         QTreeWidget* list = results.lsvResults();
         QCOMPARE(list->topLevelItemCount(), 3);
         const QStringList first = {"NU 1: Vše", QString::fromUtf8("Procvičování 1 malé"), "10", "100", "1*"};
@@ -144,7 +156,7 @@ private slots:
             Language = language;
             TfrmInfo info(main);
             QVERIFY(info.Image12()->Picture().IsEmpty());
-            FirstTick();
+            QVERIFY(numerava::testing::Fire(info.Timer2));
             QVERIFY(!info.Image12()->Picture().IsEmpty());
             QCOMPARE(info.NumeravaLabel6()->Caption(),
                      QString::fromUtf8(language == LanguageSlovak ? "Funkcie programu NUMERAVA"

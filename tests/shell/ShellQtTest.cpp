@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,14 @@ private:
 };
 
 TFrame* NewWelcome(TfrmMain& main) { return new TTestFrame(main, {648, 470}); }
+
+// A first screen whose start-up tick the test gives by hand.
+class TLateFrame : public TTestFrame {
+public:
+    explicit TLateFrame(TfrmMain& main) : TTestFrame(main, {648, 470}) {}
+    void SettleNow() override { ++settleRequests; }
+    int settleRequests = 0;
+};
 
 using numerava::testing::AnswerNextQuestion;
 
@@ -157,7 +166,32 @@ private slots:
 
         AnswerNextQuestion(Qt::Key_Return); // Yes: back to a new welcome screen
         QTest::keyClick(drill, Qt::Key_Escape);
-        QTRY_VERIFY(main.CurrentFrame() != drill);
+        QCoreApplication::processEvents(); // the question
+        QCoreApplication::processEvents(); // the switch it posted
+        QVERIFY(main.CurrentFrame() != drill);
+        QCOMPARE(main.CurrentFrame()->size(), QSize(648, 470));
+    }
+
+    void windowShowsItselfOnceTheFirstScreenHasSettled() {
+        TLateFrame* first = nullptr;
+        TfrmMain main([&first](TfrmMain& owner) -> TFrame* {
+            first = new TLateFrame(owner);
+            return first;
+        });
+        main.Start();
+        QCOMPARE(main.CurrentFrame(), first);
+        QCOMPARE(first->settleRequests, 1);
+        // In place, but before its start-up tick: the window would show captions about to change.
+        QVERIFY(!main.isVisible());
+        emit first->Settled();
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.geometry(), QGuiApplication::primaryScreen()->geometry());
+    }
+
+    void aFirstScreenWithoutATickShowsAtOnce() {
+        TfrmMain main(NewWelcome);
+        main.Start();
+        QVERIFY(main.isVisible());
         QCOMPARE(main.CurrentFrame()->size(), QSize(648, 470));
     }
 

@@ -2,6 +2,7 @@
 
 #include "assets/RasterDrawing.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -38,6 +39,18 @@ bool Save(const QImage& image, const QDir& dir, const QString& name, const char*
     const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
     if (!writer.write(opaque)) return Fail(path, writer.errorString());
     return true;
+}
+
+// The picture as it looks after one pass through the JPEG coder of Save.
+QImage ThroughJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(JpegQuality);
+    writer.setOptimizedWrite(true);
+    writer.write(image.convertToFormat(QImage::Format_RGB32));
+    return QImage::fromData(bytes, "jpg");
 }
 
 // The Qt resource list of resourceDir: every file in it (and the metafile still to come), under "/".
@@ -89,9 +102,11 @@ bool WriteRasterAssets(const QDir& graphicsDir, const QDir& resourceDir) {
              ok;
     }
 
-    ok = Save(DrawCzechFlag(), resourceDir, QStringLiteral("flag_cz.jpg"), "jpg") && ok;
-    ok = Save(DrawSlovakFlag(), resourceDir, QStringLiteral("flag_sk.jpg"), "jpg") && ok;
-    ok = Save(DrawTitlePicture(), resourceDir, QStringLiteral("title.png"), "png") && ok;
+    // The welcome screen's pictures are bitmaps, which Qt reads without loading an image plugin: the
+    // first screen comes up sooner. The flags keep the look of the JPEG pictures they were at first.
+    ok = Save(ThroughJpeg(DrawCzechFlag()), resourceDir, QStringLiteral("flag_cz.bmp"), "bmp") && ok;
+    ok = Save(ThroughJpeg(DrawSlovakFlag()), resourceDir, QStringLiteral("flag_sk.bmp"), "bmp") && ok;
+    ok = Save(DrawTitlePicture(), resourceDir, QStringLiteral("title.bmp"), "bmp") && ok;
     for (int area = 1; area <= 6; ++area) {
         ok = Save(DrawAreaPicture(area), resourceDir, QStringLiteral("info_area%1.jpg").arg(area), "jpg") &&
              ok;

@@ -2,28 +2,28 @@
 // driven by clicks, keys and timer ticks against a replaced clock.
 
 #include "catalogue/UnitsTexts.h"
+#include "contest/ContestFinal.h"
 #include "contest/ContestRules.h"
-#include "contest/FramesBikeInfo.h"
-#include "contest/FramesBikeResult.h"
-#include "contest/FramesEndBike.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/NumeravaLabel.h"
 #include "controls/ScreenBuild.h"
 #include "core/FixedNumber.h"
 #include "core/Language.h"
-#include "engine/DrillModel.h"
-#include "engine/FramesEngine.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
+#include "screens/FramesBikeInfo.h"
+#include "screens/FramesBikeResult.h"
+#include "screens/FramesEndBike.h"
+#include "screens/FramesEngine.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 #include "support/ModalAnswer.h"
+#include "support/WelcomeStub.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -31,12 +31,8 @@ using namespace numerava;
 
 namespace {
 
-class TWelcome : public TFrame {
-public:
-    explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
-};
-
-TFrame* NewWelcome(TfrmMain& main) { return new TWelcome(main); }
+using numerava::testing::NewWelcomeStub;
+using numerava::testing::TModalAnswers;
 
 uint32_t Now = 0;
 
@@ -47,26 +43,6 @@ void SelectContest(TfrmMain& main, int area, uint8_t difficulties, uint8_t opera
     main.SetOperationSet(operations);
     main.ColorDepth = 32;
 }
-
-// Counts the message boxes shown while it lives and closes each with Enter.
-class ModalCounter {
-public:
-    ModalCounter() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++count;
-                lastText = box->text();
-                QTest::keyClick(box, Qt::Key_Return);
-            }
-        });
-        timer_.start(5);
-    }
-    int count = 0;
-    QString lastText;
-
-private:
-    QTimer timer_;
-};
 
 template <typename Frame>
 Frame* Current(TfrmMain& main) {
@@ -115,7 +91,7 @@ private slots:
     }
     void purchaseScreenTexts() {
         QFETCH(int, part);
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 1, SetAllFour, SetAllFour);
         main.ContestCounter = part;
@@ -134,7 +110,7 @@ private slots:
     }
 
     void slovakPurchaseScreenAfterPartOne() {
-        TfrmMain main(NewWelcome); // chooses the language of the system
+        TfrmMain main(NewWelcomeStub); // chooses the language of the system
         Language = LanguageSlovak;
         main.ContestCounter = 1;
         TfrmBikeResult screen(main);
@@ -145,49 +121,20 @@ private slots:
         QCOMPARE(screen.lblBuy()->text(), U("Ďalší diel je"));
     }
 
-    void contestSelections_data() {
-        QTest::addColumn<int>("area");
-        QTest::addColumn<int>("difficulties");
-        QTest::addColumn<int>("operations");
-        QTest::addColumn<bool>("category");
-        QTest::newRow("area 1 all") << 1 << int(SetAllFour) << int(SetAllFour) << true;
-        QTest::newRow("area 1 {1}/{1}") << 1 << int(MakeSet({1})) << int(MakeSet({1})) << true;
-        QTest::newRow("area 1 {4}/{1}") << 1 << int(MakeSet({4})) << int(MakeSet({1})) << false;
-        QTest::newRow("area 1 {1,2}/all") << 1 << int(MakeSet({1, 2})) << int(SetAllFour) << false;
-        QTest::newRow("area 2 {2}/{1}") << 2 << int(MakeSet({2})) << int(MakeSet({1})) << true;
-        QTest::newRow("area 2 {3}/{1}") << 2 << int(MakeSet({3})) << int(MakeSet({1})) << false;
-        QTest::newRow("area 3 {2,3}/all") << 3 << int(MakeSet({2, 3})) << int(SetAllFour) << true;
-        QTest::newRow("area 3 {1,2}/all") << 3 << int(MakeSet({1, 2})) << int(SetAllFour) << false;
-        QTest::newRow("area 4 {1}/{1,2}") << 4 << int(MakeSet({1})) << int(MakeSet({1, 2})) << true;
-        QTest::newRow("area 4 {1}/{2}") << 4 << int(MakeSet({1})) << int(MakeSet({2})) << false;
-        QTest::newRow("area 5 all") << 5 << int(SetAllSix) << int(SetAllSix) << true;
-        QTest::newRow("area 5 {2}/{4}") << 5 << int(MakeSet({2})) << int(MakeSet({4})) << true;
-        QTest::newRow("area 5 all/{4}") << 5 << int(SetAllSix) << int(MakeSet({4})) << false;
-        QTest::newRow("area 5 {2}/all") << 5 << int(MakeSet({2})) << int(SetAllSix) << false;
-        QTest::newRow("area 6 all/{3,4}") << 6 << int(SetAllFour) << int(MakeSet({3, 4})) << true;
-        QTest::newRow("area 6 {2}/all") << 6 << int(MakeSet({2})) << int(SetAllFour) << false;
-    }
-    void contestSelections() {
-        QFETCH(int, area);
-        QFETCH(int, difficulties);
-        QFETCH(int, operations);
-        QTEST(IsContestSelection(area, uint8_t(difficulties), uint8_t(operations)), "category");
-    }
-
     void categoryWarningComesOncePerContest() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 1, MakeSet({1, 2}), MakeSet({1}));
         main.show();
-        auto* info = new TfrmBikeInfo(main, NewWelcome);
+        auto* info = new TfrmBikeInfo(main, NewWelcomeStub);
         main.ShowFrame(info);
         QCoreApplication::processEvents();
         info->Timer1Timer();
         {
-            ModalCounter boxes;
+            TModalAnswers boxes;
             QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
-            QCOMPARE(boxes.count, 1);
-            QCOMPARE(boxes.lastText,
+            QCOMPARE(boxes.Count(), 1);
+            QCOMPARE(boxes.LastText(),
                      U("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber "
                        "jednu ze 30 kategorií!"));
         }
@@ -196,16 +143,16 @@ private slots:
         QCOMPARE(main.ContestCounter, 1);
         {
             // The next part's drill keeps quiet.
-            ModalCounter boxes;
+            TModalAnswers boxes;
             main.ShowFrame(new TfrmEngine(main));
             QVERIFY(Current<TfrmEngine>(main) != first);
-            QCOMPARE(boxes.count, 0);
+            QCOMPARE(boxes.Count(), 0);
         }
         {
             // A new contest warns again.
-            ModalCounter boxes;
+            TModalAnswers boxes;
             StartContest(main);
-            QCOMPARE(boxes.count, 1);
+            QCOMPARE(boxes.Count(), 1);
         }
     }
 
@@ -216,7 +163,7 @@ private slots:
     }
     void enterAndButtonContinueAlike() {
         QFETCH(bool, byEnter);
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 1, SetAllFour, SetAllFour);
         main.show();
@@ -237,37 +184,48 @@ private slots:
         QVERIFY(Current<TfrmEngine>(main));
     }
 
-    void finalScreenScore() {
-        TfrmMain main(NewWelcome);
+    void finalScreenShowsAndPassesOnTheWorkedOutResult() {
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.ContestPoints = 2816;
         main.ContestMistakes = 3;
-        main.ContestStartTick = static_cast<int32_t>(Now);
-        Now += 25 * 60000;
+        main.ContestStartTick = static_cast<int32_t>(Now - 25 * 60000);
+        ContestCategory = 0;
         TfrmEndBike screen(main);
         screen.FormTimer();
-        QCOMPARE(screen.lblMoney()->text(), QStringLiteral("2816"));
-        QCOMPARE(screen.lblRealTime()->text(), QStringLiteral("25:00"));
-        QCOMPARE(screen.lblPreTime()->text(), QStringLiteral("20:00"));
-        QCOMPARE(screen.lblTimeBonus()->text(), QStringLiteral("-300"));
-        QCOMPARE(screen.lblErrors()->text(), U("3 chyby × 50b"));
-        QCOMPARE(screen.lblPts()->text(), QStringLiteral("2366"));
-        QCOMPARE(main.ContestScore, 2366);
-        QCOMPARE(screen.lblMark()->Caption(), U("HODNOCENÍ: 3/4"));
-        QCOMPARE(screen.nvlblLearning()->text(), U("NU 2: Vše"));
+
+        // The contest rules work the values out from the main window's fields and the clock.
+        const TContestFinal expected =
+            ContestFinal({main.Selection(), 2816, ContestElapsed(Now, main.ContestStartTick), 3});
+        const TContestFinal& final = screen.Final();
+        QCOMPARE(final.Score, expected.Score);
+        QCOMPARE(final.ResultAddress, expected.ResultAddress);
+
+        // The screen shows them ...
+        QCOMPARE(screen.lblMoney()->text(), QString::number(final.Points));
+        QCOMPARE(screen.lblRealTime()->text(), QString::fromStdString(final.Time));
+        QCOMPARE(screen.lblPreTime()->text(), QString::fromStdString(final.TargetTime));
+        QCOMPARE(screen.lblTimeBonus()->text(), QString::number(final.TimeBonus));
+        QCOMPARE(screen.lblErrors()->text(), QString::fromStdString(final.MistakesText));
+        QCOMPARE(screen.lblPts()->text(), QString::number(final.Score));
+        QCOMPARE(screen.lblMark()->Caption(), QString::fromStdString(final.MarkCaption));
+        QCOMPARE(screen.lblDesc()->text(), QString::fromStdString(final.Description));
+        QCOMPARE(screen.nvlblLearning()->text(), QString::fromStdString(final.Topic));
         QVERIFY(screen.EntryOffered());
         QVERIFY(screen.Image16()->isVisibleTo(&screen));
         QVERIFY(screen.Timer1.isActive());
-        QVERIFY(screen.ResultAddress().endsWith(QStringLiteral("form.php?skore=2366&jazyk=cz&kontrola=") +
-                                                QString::number(ContestCheckNumber(2366, 2)) +
-                                                QStringLiteral("&uroven=2")));
+        QCOMPARE(screen.ResultAddress(), QString::fromStdString(final.ResultAddress));
+
+        // ... and passes them on: the score, the result row, the level the address reports.
+        QCOMPARE(main.ContestScore, final.Score);
         QCOMPARE(main.ResultCount(), 1);
         const TNVLearnResults& row = main.GetResult(0);
-        QCOMPARE(row.Tasks, std::string("25:00"));
-        QCOMPARE(row.Points, std::string("2366"));
-        QCOMPARE(row.Mark, std::string("3/4"));
-        QCOMPARE(QString::fromStdString(row.ModeName), U("Celý program"));
+        QCOMPARE(row.Topic, final.Row.Topic);
+        QCOMPARE(row.Tasks, final.Row.Tasks);
+        QCOMPARE(row.Points, final.Row.Points);
+        QCOMPARE(row.Mark, final.Row.Mark);
+        QCOMPARE(int(ContestCategory), int(final.AddressCategory));
 
         // The record entry opens the composed address, once per contest.
         QStringList opened;
@@ -284,7 +242,7 @@ private slots:
     }
 
     void recordEntryReportsABrowserFailure() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageSlovak;
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.ContestPoints = 2816;
@@ -295,25 +253,17 @@ private slots:
         QVERIFY(screen.EntryOffered());
         QVERIFY(screen.ResultAddress().contains(QStringLiteral("jazyk=sk")));
         SetWebOpener([](const QString&) { return false; });
-        QString shown;
-        QTimer timer;
-        timer.setInterval(5);
-        connect(&timer, &QTimer::timeout, [&shown] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start();
+        TModalAnswers boxes;
         QTest::mouseClick(screen.Image16(), Qt::LeftButton);
         SetWebOpener({});
-        QCOMPARE(shown, U("Internet dočasne mimo prevázdku!!"));
+        QCOMPARE(boxes.Count(), 1);
+        QCOMPARE(boxes.LastText(), U("Internet dočasne mimo prevázdku!!"));
         QVERIFY(!screen.EntryOffered());
         Language = LanguageCzech;
     }
 
     void finalScreenBlinks() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.ContestPoints = 2816;
@@ -348,7 +298,7 @@ private slots:
     }
     void finalScreenWithoutEntry() {
         QFETCH(int, area);
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, area, SetAllFour, SetAllFour);
         QFETCH(int, points);
@@ -357,10 +307,14 @@ private slots:
         main.ContestMistakes = mistakes;
         main.ContestStartTick = static_cast<int32_t>(Now - 30 * 60000); // bonus -600
         main.show();
-        ModalCounter boxes;
+        TModalAnswers boxes;
         auto* screen = new TfrmEndBike(main);
         main.ShowFrame(screen);
-        QTRY_COMPARE(boxes.count, 1);
+        // The switch, then the message over the shown screen.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(boxes.Count(), 1);
+        QCOMPARE(boxes.LastText(), QString::fromStdString(ContestNoEntryMessage(LanguageCzech)));
         QTEST(screen->lblErrors()->text(), "errors");
         QVERIFY(!screen->EntryOffered());
         QVERIFY(!screen->Image16()->isVisibleTo(screen));
@@ -375,7 +329,7 @@ private slots:
         QTest::newRow("No leaves it") << int(Qt::Key_Escape) << false;
     }
     void teacherQuestion() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = LanguageCzech;
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.ContestPoints = 3000;
@@ -416,11 +370,11 @@ private slots:
     void wholeContestReachesTheFinalScreen() {
         QFETCH(int, language);
         QFETCH(QString, warning);
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         Language = static_cast<uint16_t>(language);
         SelectContest(main, 2, SetAllFour, SetAllFour);
         main.show();
-        auto* info = new TfrmBikeInfo(main, NewWelcome);
+        auto* info = new TfrmBikeInfo(main, NewWelcomeStub);
         main.ShowFrame(info);
         QCoreApplication::processEvents();
         info->Timer1Timer();

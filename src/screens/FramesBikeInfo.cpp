@@ -1,11 +1,11 @@
-#include "contest/FramesBikeInfo.h"
+#include "screens/FramesBikeInfo.h"
 
+#include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/DrillModel.h"
-#include "engine/FramesEngine.h"
 #include "platform/Desktop.h"
+#include "screens/FramesEngine.h"
 #include "shell/FormsMain.h"
 
 #include <QLabel>

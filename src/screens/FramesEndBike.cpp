@@ -1,14 +1,12 @@
-#include "contest/FramesEndBike.h"
+#include "screens/FramesEndBike.h"
 
-#include "catalogue/Grades.h"
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/DrillModel.h"
-#include "engine/FramesSummary.h"
 #include "platform/Desktop.h"
+#include "screens/FramesSummary.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
@@ -112,44 +110,27 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     nvbtnOK_->setEnabled(false);
     connect(nvbtnOK_, &TNumeravaButton::OnClick, this, &TfrmEndBike::nvbtnOKClick);
 
-    // Score.
-    const int64_t elapsed = static_cast<int32_t>(TickCount() - static_cast<uint32_t>(main.ContestStartTick));
-    lblMoney_->setText(QString::number(main.ContestPoints));
-    lblRealTime_->setText(Text(FormatDuration(elapsed)));
-    lblTimeBonus_->setText(QString::number(ContestTimeBonus(elapsed)));
-    lblPreTime_->setText(QStringLiteral("20:00"));
-    lblErrors_->setText(Text(ContestMistakesText(main.ContestMistakes, Language)));
-    main.ContestScore = ContestFinalScore(main.ContestPoints, elapsed, main.ContestMistakes);
-    lblPts_->setText(QString::number(main.ContestScore));
+    // Everything shown here comes worked out by the contest's rules.
+    final_ = ContestFinal({main.Selection(), main.ContestPoints,
+                           ContestElapsed(TickCount(), main.ContestStartTick), main.ContestMistakes});
+    lblMoney_->setText(QString::number(final_.Points));
+    lblRealTime_->setText(Text(final_.Time));
+    lblTimeBonus_->setText(QString::number(final_.TimeBonus));
+    lblPreTime_->setText(Text(final_.TargetTime));
+    lblErrors_->setText(Text(final_.MistakesText));
+    lblPts_->setText(QString::number(final_.Score));
+    lblMark_->SetCaption(final_.MarkCaption);
+    lblDesc_->setText(Text(final_.Description));
+    Image2_->Load(final_.MarkPicture);
+    nvlblLearning_->setText(Text(final_.Topic));
+    imgSign_->Load(final_.AreaPicture);
 
-    // Grade.
-    std::string description;
-    std::string mark;
-    MarkFor(ModeContest, static_cast<float>(main.ContestScore), description, mark);
-    lblMark_->SetCaption(Utf8(ByLanguage("HODNOCENÍ: %1", "HODNOTENIE: %1")).arg(Text(mark)));
-    lblDesc_->setText(Text(description));
-    Image2_->Load(MarkPicture);
+    main.ContestScore = final_.Score;
+    main.PutResult(-1, final_.Row);
+    ContestCategory = final_.AddressCategory;
+    address_ = Text(final_.ResultAddress);
 
-    // Result row.
-    const TSelection selection = main.Selection();
-    const std::string topic = TopicText(selection);
-    TNVLearnResults row;
-    row.Topic = topic;
-    row.ModeName = ModeText(selection.Mode, selection.Area);
-    row.Tasks = lblRealTime_->text().toStdString();
-    row.Points = lblPts_->text().toStdString();
-    row.Mark = mark;
-    main.PutResult(-1, row);
-
-    nvlblLearning_->setText(Text(ShortenContestTopic(topic)));
-    imgSign_->Load(AreaPicture(selection.Area));
-
-    // Category and address.
-    const uint16_t category = ContestCategoryCode(nvlblLearning_->text().toStdString(), Language);
-    if (category != NoContestCategory) ContestCategory = category;
-    address_ = Text(ContestResultAddress(lblPts_->text().toInt(), Language, ContestCategory));
-
-    entryOffered_ = main.ContestScore > 0 && category != NoContestCategory;
+    entryOffered_ = final_.EntryOffered;
     if (entryOffered_) {
         Image16_->setEnabled(true);
         Image3_->setEnabled(true);
@@ -178,7 +159,7 @@ void TfrmEndBike::showEvent(QShowEvent* event) {
     if (noEntryMessagePending_) {
         noEntryMessagePending_ = false;
         QTimer::singleShot(0, this, [this] {
-            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()),
+            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
                                      QMessageBox::Ok);
         });
     }

@@ -1,17 +1,17 @@
-#include "engine/FramesEngine.h"
-
-#include "contest/FramesBikeResult.h"
-#include "contest/FramesEndBike.h"
+#include "screens/FramesEngine.h"
 
 #include "catalogue/UnitsTexts.h"
+#include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/FramesEndEngine.h"
-#include "engine/FramesExpertResults.h"
 #include "equation/NumeravaEquation.h"
 #include "platform/Desktop.h"
+#include "screens/FramesBikeResult.h"
+#include "screens/FramesEndBike.h"
+#include "screens/FramesEndEngine.h"
+#include "screens/FramesExpertResults.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -151,7 +151,7 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
     Image1_->setVisible(model_->CategoryMarkVisible());
     Image2_->setVisible(model_->OtherMarkVisible());
     if (model_->CategoryWarningDue())
-        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage()),
+        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
                              QMessageBox::Ok);
 
     connect(nvedtResult_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);

@@ -1,10 +1,11 @@
-#include "engine/FramesEndEngine.h"
+#include "screens/FramesEndEngine.h"
 
 #include "catalogue/Grades.h"
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/FramesSummary.h"
+#include "engine/ScoringRules.h"
+#include "screens/FramesSummary.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -91,7 +92,7 @@ void TfrmEndEngine::SetExercises(int exercises) {
 
 void TfrmEndEngine::Recompute() {
     if (exercises_ == 0) return;
-    lblRAverage_->setText(QString::fromStdString(SummaryAverageText(points_, exercises_)));
+    lblRAverage_->setText(QString::fromStdString(AverageText(points_, exercises_)));
     // The grade uses the exact quotient, not the truncated average on show.
     std::string description;
     std::string mark;
@@ -99,9 +100,9 @@ void TfrmEndEngine::Recompute() {
     lblMark_->SetCaption(std::string_view(mark));
     lblDesc_->setText(QString::fromStdString(description));
 
-    row_.Mark = lblMark_->Caption().toStdString();
-    row_.Tasks = lblRTaskNum_->text().toStdString();
-    row_.Points = lblRPtsCount_->text().toStdString();
+    row_.Mark = mark;
+    row_.Tasks = std::to_string(exercises_);
+    row_.Points = std::to_string(points_);
     Main().PutResult(rowIndex_, row_);
 }
 

@@ -6,8 +6,6 @@
 
 #include <QTimer>
 
-#include <string>
-
 class QLabel;
 
 namespace numerava {
@@ -16,10 +14,6 @@ class TImage;
 class TNumeravaButton;
 class TNumeravaLabel;
 class TShape;
-
-// The picture of the bicycle after part n ("Graphics/kolo05.jpg"); part 6 has no picture of its own
-// and shows part 5's.
-std::string BikePicture(int part);
 
 class TfrmBikeResult : public TFrame {
     Q_OBJECT

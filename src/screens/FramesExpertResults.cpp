@@ -1,10 +1,11 @@
-#include "engine/FramesExpertResults.h"
+#include "screens/FramesExpertResults.h"
 
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Format.h"
 #include "core/Language.h"
-#include "engine/FramesSummary.h"
+#include "engine/ScoringRules.h"
+#include "screens/FramesSummary.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
@@ -101,7 +102,7 @@ void TfrmExpertResults::SetExercises(int exercises) {
 void TfrmExpertResults::Recompute() {
     if (exercises_ == 0) return;
     // The exercise that ended the run counts in the average too.
-    lblRAverage_->setText(QString::fromStdString(SummaryAverageText(points_, exercises_)));
+    lblRAverage_->setText(QString::fromStdString(AverageText(points_, exercises_)));
     row_.Tasks = std::to_string(exercises_);
     row_.Points = std::to_string(points_);
     row_.Mark = Format(ByLanguage("%d př.", "%d pr."), {exercises_ - 1});

@@ -4,11 +4,12 @@
 #include "controls/NumeravaEdit.h"
 #include "core/FixedNumber.h"
 #include "core/Language.h"
-#include "engine/FramesEndEngine.h"
-#include "engine/FramesEngine.h"
 #include "platform/Fonts.h"
+#include "screens/FramesEndEngine.h"
+#include "screens/FramesEngine.h"
 #include "shell/FormsMain.h"
 #include "support/ModalAnswer.h"
+#include "support/WelcomeStub.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,12 +21,8 @@ using namespace numerava;
 
 namespace {
 
-class TWelcome : public TFrame {
-public:
-    explicit TWelcome(TfrmMain& main) : TFrame(main) { setFixedSize(640, 480); }
-};
-
-TFrame* NewWelcome(TfrmMain& main) { return new TWelcome(main); }
+using numerava::testing::NewWelcomeStub;
+using numerava::testing::TWelcomeStub;
 
 void SelectPractice(TfrmMain& main, int mode) {
     main.SetMode(mode);
@@ -63,7 +60,7 @@ private slots:
     }
 
     void wholePracticeDrillEndsAtTheSummary() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         SelectPractice(main, ModeSmallPractice);
         main.show();
         auto* engine = new TfrmEngine(main);
@@ -119,7 +116,7 @@ private slots:
     }
 
     void abortButtonAsksAndReturnsToWelcome() {
-        TfrmMain main(NewWelcome);
+        TfrmMain main(NewWelcomeStub);
         SelectPractice(main, ModeExpert);
         main.show();
         auto* engine = new TfrmEngine(main);
@@ -130,7 +127,7 @@ private slots:
         AnswerNextQuestion(Qt::Key_Return);
         QTest::mouseClick(engine->btnAbort(), Qt::LeftButton);
         QCoreApplication::processEvents();
-        QVERIFY(dynamic_cast<TWelcome*>(main.CurrentFrame()) != nullptr);
+        QVERIFY(dynamic_cast<TWelcomeStub*>(main.CurrentFrame()) != nullptr);
         QCOMPARE(main.ResultCount(), 0);
     }
 };

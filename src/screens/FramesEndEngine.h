@@ -32,11 +32,13 @@ public:
     QLabel* lblMode() const { return lblMode_; }
     TNumeravaButton* NumeravaButton1() const { return NumeravaButton1_; }
 
+    // The one-shot start-up tick that gives the screen the captions of the current language.
+    QTimer Timer1;
+
 private:
     void Recompute();
     void Timer1Timer();
 
-    QTimer Timer1;
     QLabel* lblDiff_;
     QLabel* lblDesc_;
     TNumeravaLabel* lblMark_;

@@ -5,11 +5,11 @@
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
 #include "core/Language.h"
-#include "engine/FramesEndEngine.h"
-#include "engine/FramesExpertResults.h"
-#include "engine/FramesSummary.h"
+#include "screens/FramesEndEngine.h"
+#include "screens/FramesExpertResults.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
+#include "support/Timers.h"
 
 #include <QLabel>
 #include <QTest>
@@ -22,7 +22,7 @@ namespace {
 
 TFrame* NewWelcome(TfrmMain& main) { return new TfrmWelcome(main); }
 
-void FirstTick() { QTest::qWait(30); }
+using numerava::testing::Fire;
 
 void Choose(TfrmMain& main, int area, int mode) {
     main.SelectArea(area);
@@ -38,26 +38,6 @@ class SummariesQtTest : public QObject {
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(numerava); }
     void init() { Language = LanguageCzech; }
-
-    void averageIsTruncatedToOneDecimal_data() {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("exercises");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("103 in 12") << 103 << 12 << QStringLiteral("8,5");
-        QTest::newRow("47 in 5") << 47 << 5 << QStringLiteral("9,4");
-        QTest::newRow("whole number") << 50 << 5 << QStringLiteral("10");
-        QTest::newRow("19 in 20 truncated, not rounded") << 19 << 20 << QStringLiteral("0,9");
-        QTest::newRow("nothing") << 0 << 7 << QStringLiteral("0");
-        QTest::newRow("below zero keeps its sign") << -5 << 10 << QStringLiteral("-0,5");
-        QTest::newRow("large totals do not overflow") << 2000000000 << 1 << QStringLiteral("2000000000");
-    }
-
-    void averageIsTruncatedToOneDecimal() {
-        QFETCH(int, points);
-        QFETCH(int, exercises);
-        QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(SummaryAverageText(points, exercises)), text);
-    }
 
     void practiceSummaryGradesTheExactQuotient_data() {
         QTest::addColumn<int>("points");
@@ -142,7 +122,7 @@ private slots:
         Language = LanguageSlovak;
         TfrmEndEngine summary(main);
         QVERIFY(!summary.NumeravaButton1()->isEnabled());
-        FirstTick();
+        QVERIFY(Fire(summary.Timer1));
         QCOMPARE(summary.Label1()->text(), QStringLiteral("Celkom príkladov"));
         QCOMPARE(summary.Label3()->text(), QStringLiteral("Celkom bodov"));
         QCOMPARE(summary.lblAverage()->text(), QStringLiteral("Priemer"));
@@ -213,7 +193,7 @@ private slots:
         main.ShowFrame(summary);
         QCoreApplication::processEvents();
         QVERIFY(!summary->NumeravaButton1()->isEnabled());
-        FirstTick();
+        QVERIFY(Fire(summary->Timer1));
         QCOMPARE(summary->Label1()->text(), QStringLiteral("Vydržal si"));
         QCOMPARE(summary->lblAverage()->text(), QStringLiteral("Priemer bodov"));
         QCOMPARE(summary->NumeravaButton1()->Caption(), QString::fromUtf8("Hlavné menu"));

@@ -1,4 +1,4 @@
-#include "engine/FramesSummary.h"
+#include "screens/FramesSummary.h"
 
 #include "controls/ControlFont.h"
 

@@ -1,18 +1,16 @@
-#include "contest/FramesBikeResult.h"
+#include "screens/FramesBikeResult.h"
 
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
-#include "engine/FramesEngine.h"
 #include "platform/Desktop.h"
+#include "screens/FramesEngine.h"
 #include "shell/FormsMain.h"
 #include "shell/Shape.h"
 
 #include <QLabel>
-
-#include <cstdio>
 
 namespace numerava {
 
@@ -32,12 +30,6 @@ QLabel* TextLabel(QWidget* parent, QRect place, int pixels, QColor color) {
 }
 
 } // namespace
-
-std::string BikePicture(int part) {
-    char path[32];
-    std::snprintf(path, sizeof path, "Graphics/kolo%02d.jpg", part == 6 ? 5 : part);
-    return path;
-}
 
 TfrmBikeResult::TfrmBikeResult(TfrmMain& main) : TFrame(main) {
     setFixedSize(660, 480);
@@ -113,8 +105,7 @@ void TfrmBikeResult::nvbtnOKClick() {
     continued_ = true;
     TfrmMain& main = Main();
     ++main.ContestCounter;
-    main.ContestStartTick = static_cast<int32_t>(TickCount() + static_cast<uint32_t>(main.ContestStartTick) -
-                                                 static_cast<uint32_t>(main.PauseStartTick));
+    main.ContestStartTick = ContestStartAfterPause(TickCount(), main.ContestStartTick, main.PauseStartTick);
     main.ShowFrame(new TfrmEngine(main));
 }
 

@@ -2,6 +2,7 @@
 // The contest's final screen: points, time and its bonus, mistakes, the score and its grade, a
 // result row, and for a contest category the blinking entry that opens the contest's web form.
 
+#include "contest/ContestFinal.h"
 #include "shell/Frame.h"
 
 #include <QTimer>
@@ -31,6 +32,9 @@ public:
     QTimer Timer1;
     QTimer tmrBlink;
 
+    // What the contest's rules worked out for this screen.
+    const TContestFinal& Final() const { return final_; }
+    // Until the record entry has been used (one entry per contest).
     bool EntryOffered() const { return entryOffered_; }
     const QString& ResultAddress() const { return address_; }
 
@@ -59,6 +63,7 @@ protected:
 private:
     void HideEntry();
 
+    TContestFinal final_;
     bool entryOffered_ = false;
     bool noEntryMessagePending_ = false;
     int blinkerTag_ = 0;
