@@ -16,7 +16,8 @@ namespace {
 
 constexpr size_t MaxAnswerLength = 10;
 
-bool AcceptsN(int area) { return area == 3 || area == 6; }
+// Areas 3 and 6 have exercises without a value, and so do area 5's trick questions.
+bool AcceptsN(int area) { return area == 3 || area == 5 || area == 6; }
 
 } // namespace
 
@@ -71,7 +72,7 @@ TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, Cl
 }
 
 void TDrillModel::ResetNotANumberText() {
-    if (setup_.Area == 3) {
+    if (setup_.Area == 3 || setup_.Area == 5) {
         nanVisible_ = true;
         nanText_ = ByLanguage("N = Nelze", "N = Nedá sa");
     } else if (setup_.Area == 6) {

@@ -165,13 +165,15 @@ void TfrmWelcome::FlagClick(TImage* flag, TImage* other, uint16_t language) {
 void TfrmWelcome::LoadDataFile() {
     const std::string path =
         Language == LanguageSlovak ? "Graphics\\numerava_sk.dat" : "Graphics\\numerava_cz.dat";
-    const WordProblemFileError error = LoadWordProblemFile(path);
+    // A file with lines left out is still loaded; its message names those lines.
+    TWordProblemFileReport report;
+    const WordProblemFileError error = LoadWordProblemFile(path, &report);
     if (error == WordProblemFileError::None) return;
     const QString file = QString::fromStdString(WithForwardSlashes(path));
     if (ReportedDataFiles().contains(file)) return;
     ReportedDataFiles().insert(file);
     QMessageBox::warning(this, QStringLiteral("Numerava"),
-                         QString::fromStdString(WordProblemFileMessage(error, Language)) +
+                         QString::fromStdString(WordProblemFileMessage(report, Language)) +
                              QStringLiteral("\n") + file);
 }
 

@@ -266,13 +266,15 @@ TEST_F(DrillModelTest, NoticeEndingWithATimeOutKeepsTheCorrectAnswerShown) {
     EXPECT_FALSE(drill->NotANumberVisible());
 }
 
-TEST_F(DrillModelTest, NoticeReturnsToTheNHintInAreaThree) {
-    Drill drill(Selection(ModeSmallPractice, 3));
-    EXPECT_EQ(drill->NotANumberText(), "N = Nelze");
-    drill.Answer("");
-    drill.Ticks(2);
-    EXPECT_TRUE(drill->NotANumberVisible());
-    EXPECT_EQ(drill->NotANumberText(), "N = Nelze");
+TEST_F(DrillModelTest, NoticeReturnsToTheNHintWhereNCanBeTyped) {
+    for (const int area : {3, 5}) {
+        Drill drill(Selection(ModeSmallPractice, area));
+        EXPECT_EQ(drill->NotANumberText(), "N = Nelze");
+        drill.Answer("");
+        drill.Ticks(2);
+        EXPECT_TRUE(drill->NotANumberVisible());
+        EXPECT_EQ(drill->NotANumberText(), "N = Nelze");
+    }
 }
 
 TEST_F(DrillModelTest, AnswerKeysEditTheField) {
@@ -289,8 +291,11 @@ TEST_F(DrillModelTest, AnswerKeysEditTheField) {
         {1, "12/", "1"},
         {1, "\b", ""},
         {1, "1a+x 2", "12"},
-        {1, "N", ""}, // "N" only in areas 3 and 6
+        {1, "N", ""}, // "N" only in areas 3, 5 and 6
+        {2, "n", ""},
+        {4, "N", ""},
         {3, "n", "N"},
+        {5, "N", "N"}, // a trick question may have no answer
         {6, "*", "N"},
         {3, "1N", "1"}, // only into an empty field
         {3, "N5", "N"}, // nothing after "N"
