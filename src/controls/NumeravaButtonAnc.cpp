@@ -83,6 +83,10 @@ bool TNVCustomButton::LoadPicture(std::string_view programPath, QString* error) 
 
 void TNVCustomButton::PictureChanged() {
     if (picture_.HoldsBitmap()) picture_.SetTransparent(pictureTransparent_);
+    // A metafile is drawn ahead on a worker thread, with the hints paintEvent uses.
+    if (pictureWidth_ > 0 && pictureHeight_ > 0)
+        picture_.Prepare({pictureWidth_, pictureHeight_},
+                         QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     update();
 }
 

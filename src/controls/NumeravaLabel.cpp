@@ -107,26 +107,53 @@ void TNumeravaLabel::AdjustBounds() {
     setGeometry(x, y(), size.width(), size.height());
 }
 
+// Qt fills the glyphs of fonts above this pixel size as outlines on every draw instead of copying
+// them from its glyph cache, which makes a large caption slow to paint.
+constexpr int LargestCachedGlyphPixels = 64;
+
+TNumeravaLabel::TLook TNumeravaLabel::Look() const {
+    TLook look;
+    look.Size = size();
+    look.Bounds = rect();
+    if (alignment_ & (Qt::AlignBottom | Qt::AlignVCenter)) {
+        const int textHeight = TextRect(look.Bounds).height();
+        look.Bounds.translate(0, alignment_ & Qt::AlignBottom ? height() - textHeight
+                                                              : (height() - textHeight) / 2);
+    }
+    look.Caption = caption_;
+    look.Font = font_;
+    look.Flags = TextFlags(false);
+    const bool enabled = isEnabled();
+    look.Shift = enabled ? shadowOffset_ : 1;
+    look.ShadowInk = enabled ? shadowColor_ : palette().color(QPalette::Light);
+    look.Ink = enabled ? fontColor_ : palette().color(QPalette::Dark);
+    return look;
+}
+
+void TNumeravaLabel::DrawCaption(QPainter& painter, const TLook& look) {
+    // Qt draws Unicode, so every Czech and Slovak letter shows whatever the font was made for.
+    painter.setFont(look.Font);
+    painter.setPen(look.ShadowInk);
+    painter.drawText(look.Bounds.translated(look.Shift, look.Shift), look.Flags, look.Caption);
+    painter.setPen(look.Ink);
+    painter.drawText(look.Bounds, look.Flags, look.Caption);
+}
+
+void TNumeravaLabel::Prepare() {
+    if (font_.pixelSize() <= LargestCachedGlyphPixels || size().isEmpty()) return;
+    const TLook look = Look();
+    if (prepared_ && preparedLook_ == look) return;
+    preparedLook_ = look;
+    prepared_ =
+        TBackgroundImage::Start(look.Size, {}, [look](QPainter& painter) { DrawCaption(painter, look); });
+}
+
 void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (color_.isValid()) painter.fillRect(rect(), color_);
-
-    QRect bounds = rect();
-    if (alignment_ & (Qt::AlignBottom | Qt::AlignVCenter)) {
-        const int textHeight = TextRect(bounds).height();
-        bounds.translate(0,
-                         alignment_ & Qt::AlignBottom ? height() - textHeight : (height() - textHeight) / 2);
-    }
-
-    // Qt draws Unicode, so every Czech and Slovak letter shows whatever the font was made for.
-    painter.setFont(font_);
-    const int flags = TextFlags(false);
-    const bool enabled = isEnabled();
-    const int shift = enabled ? shadowOffset_ : 1;
-    painter.setPen(enabled ? shadowColor_ : palette().color(QPalette::Light));
-    painter.drawText(bounds.translated(shift, shift), flags, caption_);
-    painter.setPen(enabled ? fontColor_ : palette().color(QPalette::Dark));
-    painter.drawText(bounds, flags, caption_);
+    const TLook look = Look();
+    if (prepared_ && preparedLook_ == look) painter.drawImage(0, 0, prepared_->Image());
+    else DrawCaption(painter, look);
 }
 
 void TNumeravaLabel::changeEvent(QEvent* event) {

@@ -3,12 +3,15 @@
 // down, then in the font's colour. Disabled, it shows the engraved look of disabled labels instead.
 // Transparent unless it is given a background colour.
 
+#include "platform/BackgroundImage.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string_view>
 
 namespace numerava {
@@ -69,6 +72,11 @@ public:
 
     // The text's rectangle when drawn into `bounds` (top-left placement), widened by the shadow.
     QRect TextRect(const QRect& bounds) const;
+
+    // Starts drawing a large caption (above the size Qt keeps in its glyph cache) on a worker
+    // thread, so that the first paint only copies it. Call it once the label has its final text,
+    // font, colours and size; any later change simply paints directly again.
+    void Prepare();
     QSize sizeHint() const override;
 
 protected:
@@ -76,6 +84,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Everything a paint of the caption depends on, so that it can be drawn away from the widget.
+    struct TLook {
+        QSize Size;
+        QRect Bounds;
+        QString Caption;
+        QFont Font;
+        int Flags = 0;
+        int Shift = 0;
+        QColor ShadowInk, Ink;
+        bool operator==(const TLook&) const = default;
+    };
+    TLook Look() const;
+    static void DrawCaption(QPainter& painter, const TLook& look);
+
     int TextFlags(bool measuring) const;
     void Changed();
     void AdjustBounds();
@@ -90,6 +112,8 @@ private:
     bool wordWrap_ = false;
     bool autoSize_ = false;
     bool showAccelChar_ = false;
+    std::shared_ptr<TBackgroundImage> prepared_;
+    TLook preparedLook_;
 };
 
 } // namespace numerava

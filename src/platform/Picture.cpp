@@ -123,11 +123,31 @@ QSize TPicture::Size() const {
     return {};
 }
 
+namespace {
+
+// The hints that change how a metafile comes out.
+constexpr QPainter::RenderHints DrawingHints = QPainter::Antialiasing | QPainter::SmoothPixmapTransform;
+
+} // namespace
+
+void TPicture::Prepare(QSize size, QPainter::RenderHints hints) {
+    if (!metafile_ || size.isEmpty()) return;
+    if (prepared_ && prepared_->Size() == size && prepared_->Hints() == (hints & DrawingHints)) return;
+    prepared_ =
+        TBackgroundImage::Start(size, hints & DrawingHints, [metafile = *metafile_, size](QPainter& painter) {
+            metafile.Play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        });
+}
+
 void TPicture::Draw(QPainter& painter, const QRect& target) const {
     if (!image_.isNull()) {
         painter.drawImage(target, transparent_ ? transparentImage_ : image_);
     } else if (metafile_) {
-        metafile_->Play(painter, QRectF(target));
+        const bool preparedFits = prepared_ && prepared_->Size() == target.size() &&
+                                  prepared_->Hints() == (painter.renderHints() & DrawingHints) &&
+                                  painter.transform().type() <= QTransform::TxTranslate;
+        if (preparedFits) painter.drawImage(target.topLeft(), prepared_->Image());
+        else metafile_->Play(painter, QRectF(target));
     }
 }
 

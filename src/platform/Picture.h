@@ -2,6 +2,7 @@
 // A picture as the screens hold it: a bitmap (BMP, JPEG, PNG through Qt's readers) or a metafile
 // (WMF, EMF through our reader), drawn stretched into a rectangle.
 
+#include "platform/BackgroundImage.h"
 #include "platform/Metafile.h"
 
 #include <QImage>
@@ -40,12 +41,18 @@ public:
     bool Transparent() const { return transparent_; }
     QSize Size() const;
 
+    // Starts drawing a metafile at `size` with the render hints `hints` on a worker thread, so that
+    // the first Draw into a rectangle of that size with those hints only copies the result (the
+    // same pixels). Bitmaps need no preparing; loading another picture drops the prepared one.
+    void Prepare(QSize size, QPainter::RenderHints hints);
+
     void Draw(QPainter& painter, const QRect& target) const;
 
 private:
     QImage image_;
     QImage transparentImage_;
     std::optional<TMetafile> metafile_;
+    std::shared_ptr<TBackgroundImage> prepared_;
     bool transparent_ = false;
 };
 

@@ -52,6 +52,8 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
     auto* title =
         MakeShadowLabel(this, {8, 15, 511, 115}, QStringLiteral("NUMERAVA"), 93, Navy, Qt::white, 3);
     title->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The title's 93-pixel letters are slow to draw: they are drawn meanwhile on the second core.
+    title->Prepare();
     MakeShadowLabel(this, {17, 4, 365, 30}, Utf8("Testovací program 2023/2024"), 24, Qt::yellow, Qt::black,
                     1);
 

@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 using namespace numerava;
@@ -71,6 +73,18 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint position) {
 void Click(QWidget& widget, QPoint position = {5, 5}) {
     SendMouse(widget, QEvent::MouseButtonPress, position);
     SendMouse(widget, QEvent::MouseButtonRelease, position);
+}
+
+// The largest difference of one colour channel between two images of the same size.
+int LargestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
 }
 
 } // namespace
@@ -313,6 +327,31 @@ private slots:
         // The text covers its shadow.
         label.SetFontColor(Ink);
         QCOMPARE(CountColor(Grab(label), Ink), CountColor(textOnly, Ink));
+    }
+
+    // A large caption drawn ahead on a worker thread looks as one drawn in place (compositing may
+    // round a channel by one), and a change after preparing is drawn as changed.
+    void preparedLargeCaptionLooksTheSame() {
+        TNumeravaLabel label;
+        label.resize(511, 115);
+        label.SetColor(QColor(255, 170, 17));
+        label.SetFont(ControlFont("Tahoma", 93, true));
+        label.SetFontColor(QColor(0, 0, 128));
+        label.SetShadowColor(Qt::white);
+        label.SetShadowOffset(3);
+        label.SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label.SetCaption(QStringLiteral("NUMERAVA"));
+        const QImage direct = Grab(label);
+        label.Prepare();
+        const QImage prepared = Grab(label);
+        QVERIFY(InkBounds(direct, QColor(255, 170, 17)).width() > 300);
+        QVERIFY2(LargestDifference(direct, prepared) <= 1,
+                 qPrintable(QString::number(LargestDifference(direct, prepared))));
+
+        label.SetCaption(QStringLiteral("NUMERA"));
+        const QImage changed = Grab(label);
+        QVERIFY(InkBounds(changed, QColor(255, 170, 17)).width() <
+                InkBounds(direct, QColor(255, 170, 17)).width());
     }
 
     void autoSizedLabelFitsTextAndShadow_data() {

@@ -1,6 +1,7 @@
 // Pictures are files beside the program that anyone may replace or damage: every shipped picture
 // loads whole, a cut-off one is refused as a whole, and a file that is no regular file or absurdly
 // large is never read.
+#include "platform/BackgroundImage.h"
 #include "platform/Picture.h"
 #include "platform/PictureCheck.h"
 
@@ -11,6 +12,13 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <thread>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -132,6 +140,48 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(int, expected);
         QCOMPARE(static_cast<int>(CheckPictureCompleteness(Bytes(data))), expected);
+    }
+
+    // A metafile drawn ahead on a worker thread comes out as one played in place.
+    void preparedMetafileLooksTheSame() {
+        TPicture picture;
+        QVERIFY(picture.LoadFromData(ReadFile(GraphicsFolder() + "/kasparek.emf")));
+        const auto draw = [&picture] {
+            QImage image(90, 70, QImage::Format_RGB32);
+            image.fill(QColor(227, 232, 47));
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            picture.Draw(painter, QRect(7, 5, 64, 56));
+            return image;
+        };
+        const QImage direct = draw();
+        picture.Prepare({64, 56}, QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        const QImage prepared = draw();
+        int largest = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x) {
+                const QRgb p = direct.pixel(x, y), q = prepared.pixel(x, y);
+                largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            }
+        QVERIFY2(largest <= 1, qPrintable(QString::number(largest)));
+        QVERIFY(direct != QImage(90, 70, QImage::Format_RGB32)); // something was drawn
+    }
+
+    // Several threads asking for the image at once get it drawn exactly once.
+    void backgroundImageIsDrawnOnce() {
+        std::atomic<int> draws = 0;
+        auto image = TBackgroundImage::Start({8, 8}, {}, [&draws](QPainter& painter) {
+            ++draws;
+            painter.fillRect(0, 0, 4, 4, Qt::red);
+        });
+        std::vector<std::thread> askers;
+        for (int i = 0; i < 4; ++i) askers.emplace_back([&image] { (void)image->Image(); });
+        for (auto& asker : askers) asker.join();
+        QThreadPool::globalInstance()->waitForDone();
+        QCOMPARE(draws.load(), 1);
+        QCOMPARE(image->Image().pixelColor(1, 1), QColor(Qt::red));
+        QCOMPARE(image->Image().pixelColor(6, 6).alpha(), 0);
     }
 
     // A picture replaced by a link to an endless device, a pipe or a huge file is a missing

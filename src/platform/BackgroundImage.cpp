@@ -1,0 +1,31 @@
+#include "platform/BackgroundImage.h"
+
+#include <QThreadPool>
+
+namespace numerava {
+
+TBackgroundImage::TBackgroundImage(QSize size, QPainter::RenderHints hints, DrawFunction draw)
+    : size_(size), hints_(hints), draw_(std::move(draw)) {}
+
+std::shared_ptr<TBackgroundImage> TBackgroundImage::Start(QSize size, QPainter::RenderHints hints,
+                                                          DrawFunction draw) {
+    auto image = std::make_shared<TBackgroundImage>(size, hints, std::move(draw));
+    QThreadPool::globalInstance()->start([image] { image->Image(); });
+    return image;
+}
+
+const QImage& TBackgroundImage::Image() {
+    std::call_once(once_, [this] {
+        QImage image(size_, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(hints_);
+        draw_(painter);
+        painter.end();
+        image_ = std::move(image);
+        draw_ = nullptr; // what it held is no longer needed
+    });
+    return image_;
+}
+
+} // namespace numerava

@@ -1,0 +1,43 @@
+#pragma once
+// An image drawn once, ahead of its first use, on Qt's worker threads. Screens build their controls
+// before the window appears and paint them all at once; what is slow to draw (large text, which Qt
+// fills as outlines, and metafiles) can be drawn meanwhile on the second core. The first user of the
+// image finds it finished, waits for the worker that is drawing it, or draws it itself when no
+// worker has begun.
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace numerava {
+
+class TBackgroundImage {
+public:
+    using DrawFunction = std::function<void(QPainter&)>;
+
+    // Starts drawing an image of `size`, transparent where `draw` leaves it, with `hints` set on the
+    // painter. `draw` runs on another thread: it may use only what it holds (copies of fonts,
+    // texts, pictures), never a widget.
+    static std::shared_ptr<TBackgroundImage> Start(QSize size, QPainter::RenderHints hints,
+                                                   DrawFunction draw);
+
+    QSize Size() const { return size_; }
+    QPainter::RenderHints Hints() const { return hints_; }
+    // The finished image (premultiplied ARGB).
+    const QImage& Image();
+
+    TBackgroundImage(QSize size, QPainter::RenderHints hints, DrawFunction draw);
+
+private:
+    QSize size_;
+    QPainter::RenderHints hints_;
+    DrawFunction draw_;
+    std::once_flag once_;
+    QImage image_;
+};
+
+} // namespace numerava
