@@ -3,6 +3,7 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
@@ -27,7 +28,7 @@ TImage* EmptyImage(QWidget* parent, QRect place) {
 }
 
 QLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+    auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", pixels, true));
     label->setGeometry(place);
     label->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "catalogue/Grades.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "engine/ScoringRules.h"
@@ -14,7 +15,7 @@ namespace numerava {
 namespace {
 
 QLabel* WrappedLabel(QWidget* parent, QRect place, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+    auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", 19, true));
     label->setGeometry(place);
     label->setWordWrap(true);
@@ -53,7 +54,7 @@ TfrmEndEngine::TfrmEndEngine(TfrmMain& main) : TFrame(main) {
     lblRPtsCount_ = points.value;
     lblAverage_ = average.name;
     lblRAverage_ = average.value;
-    lblMode_ = new QLabel(Utf8(modeText.c_str()), this);
+    lblMode_ = new TLabel(Utf8(modeText.c_str()), this);
     lblMode_->setGeometry(196, 365, 249, 20);
     lblMode_->setAlignment(Qt::AlignCenter);
     lblMode_->setFont(ControlFont("Tahoma", 16, true));

@@ -3,6 +3,7 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
@@ -101,7 +102,7 @@ TNumeravaEdit* MakeEdit(int pixels, bool bold) {
 }
 
 QLabel* MakeTableLabel(QWidget* parent, QRect geometry, const QString& text, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setGeometry(geometry);
     label->setFont(ControlFont("Tahoma", 16, true));
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -217,7 +218,7 @@ void TfrmEngine::BuildLayout() {
     textRow->Add(Spacer(5));
     textRow->Add(nvequTextR_);
 
-    lblNAN_ = new QLabel(this);
+    lblNAN_ = new TLabel(this);
     lblNAN_->setGeometry(360, 260, 273, 17);
     lblNAN_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblNAN_->setFont(ControlFont("Tahoma", 16));
@@ -232,7 +233,7 @@ void TfrmEngine::BuildLayout() {
     ggeTimer_->setStyleSheet("QProgressBar { border: 1px solid black; background: white; }"
                              "QProgressBar::chunk { background: rgb(191, 124, 0); }");
 
-    Label1_ = new QLabel(QStringLiteral("10"), this);
+    Label1_ = new TLabel(QStringLiteral("10"), this);
     Label1_->setGeometry(299, 440, 41, 14);
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_->setFont(ControlFont("Tahoma", 11, true));
