@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace numerava {
 
@@ -52,10 +54,54 @@ QPainterPath OutlinePath(const TCaptionLayout& layout, QPoint offset) {
     return path;
 }
 
+// How far a line's ink may reach past its advance: antialiasing spills a column to the right, Qt's
+// synthetic bold widens every glyph by about a 24th of the em (mostly to the right), an outline
+// emboldening by its stroke and smear. Lines are placed so that this room stays inside their bounds.
+struct TSpill {
+    int Lead = 0;
+    int Trail = 0;
+};
+
+TSpill Spill(const QFont& font, const TOutlineBold& outline) {
+    if (outline.Stroke > 0) {
+        const int grow = outline.Stroke / 2 + 1;
+        return {grow, grow + outline.Smear};
+    }
+    if (font.weight() >= QFont::DemiBold) return {1, 1 + (font.pixelSize() + 23) / 24};
+    return {0, 1};
+}
+
+// The room one line needs beside its advance: the font's spill, or more where its first or last
+// letter reaches further out ("ť" and "í" overhang their advance to the right).
+TSpill LineSpill(const QFontMetrics& metrics, const QString& line, TSpill spill) {
+    if (line.isEmpty()) return spill;
+    spill.Lead = std::max(spill.Lead, -metrics.leftBearing(line.front()));
+    spill.Trail = std::max(spill.Trail, 1 - metrics.rightBearing(line.back()));
+    return spill;
+}
+
 int HorizontalStart(const QRect& bounds, int width, Qt::Alignment alignment) {
     if (alignment & Qt::AlignRight) return bounds.left() + bounds.width() - width;
     if (alignment & Qt::AlignHCenter) return bounds.left() + (bounds.width() - width) / 2;
     return bounds.left();
+}
+
+// The rows the lines' glyphs cover, relative to the first line's baseline, the lines `lineHeight`
+// apart. Empty when no line has ink.
+std::optional<std::pair<int, int>> InkRows(const QFont& font, const std::vector<QString>& lines,
+                                           int lineHeight, const TOutlineBold& outline) {
+    const QFontMetrics metrics(font);
+    const int grow = outline.Stroke > 0 ? outline.Stroke / 2 + 1 : 0;
+    std::optional<std::pair<int, int>> rows;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const QRect ink = metrics.tightBoundingRect(lines[i]);
+        if (ink.isEmpty()) continue;
+        const int shift = static_cast<int>(i) * lineHeight;
+        const int top = ink.top() - grow + shift, bottom = ink.bottom() + grow + shift;
+        rows = rows ? std::pair(std::min(rows->first, top), std::max(rows->second, bottom))
+                    : std::pair(top, bottom);
+    }
+    return rows;
 }
 
 } // namespace
@@ -69,9 +115,8 @@ QRect TCaptionLayout::Cells() const {
 QRect TCaptionLayout::Ink() const {
     const QRect cells = Cells();
     if (cells.isEmpty()) return {};
-    // Drawn with a font's size of room on every side, which no accent or emboldening exceeds, and
-    // read back.
-    const int margin = std::max(Font.pixelSize(), 8);
+    // Drawn with room on every side that no accent, bearing or emboldening exceeds, and read back.
+    const int margin = Font.pixelSize() / 4 + OutlineStroke + OutlineSmear + 8;
     const QRect canvas = cells.adjusted(-margin, -margin, margin, margin);
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -126,16 +171,27 @@ TCaptionLayout LayOutCaption(const QFont& font, const QString& text, const QRect
     const TOutlineBold bold = OutlineBold(font);
     layout.OutlineStroke = bold.Stroke;
     layout.OutlineSmear = bold.Smear;
+    const TSpill spill = Spill(font, bold);
     const TCellMetrics cell = CellMetrics(font);
     const QFontMetrics metrics(font);
-    const std::vector<QString> lines = CaptionLines(font, text, bounds.width(), wordWrap);
+    const std::vector<QString> lines =
+        CaptionLines(font, text, bounds.width() - spill.Lead - spill.Trail, wordWrap);
     const int blockHeight = cell.Height() * static_cast<int>(lines.size());
     int top = bounds.top();
     if (alignment & Qt::AlignBottom) top = bounds.top() + bounds.height() - blockHeight;
     else if (alignment & Qt::AlignVCenter) top = bounds.top() + (bounds.height() - blockHeight) / 2;
+    if (blockHeight > bounds.height()) {
+        // A control lower than the lines' full height: the caption's own glyphs are centred in it
+        // instead, which keeps them whole wherever they are not taller than the control.
+        if (const auto rows = InkRows(font, lines, cell.Height(), bold)) {
+            const int inkHeight = rows->second - rows->first + 1;
+            top = bounds.top() + (bounds.height() - inkHeight) / 2 - rows->first - cell.Ascent;
+        }
+    }
     for (const QString& line : lines) {
         const int advance = metrics.horizontalAdvance(line);
-        const int left = HorizontalStart(bounds, advance, alignment);
+        const TSpill room = LineSpill(metrics, line, spill);
+        const int left = HorizontalStart(bounds, room.Lead + advance + room.Trail, alignment) + room.Lead;
         layout.Lines.push_back(
             {line, QPoint(left, top + cell.Ascent), QRect(left, top, advance, cell.Height())});
         top += cell.Height();
@@ -145,9 +201,13 @@ TCaptionLayout LayOutCaption(const QFont& font, const QString& text, const QRect
 
 QSize CaptionSize(const QFont& font, const QString& text, int width, bool wordWrap) {
     const QFontMetrics metrics(font);
+    const TSpill spill = Spill(font, OutlineBold(font));
     int widest = 0;
-    const std::vector<QString> lines = CaptionLines(font, text, width, wordWrap);
-    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const std::vector<QString> lines = CaptionLines(font, text, width - spill.Lead - spill.Trail, wordWrap);
+    for (const QString& line : lines) {
+        const TSpill room = LineSpill(metrics, line, spill);
+        widest = std::max(widest, room.Lead + metrics.horizontalAdvance(line) + room.Trail);
+    }
     return {widest, CellMetrics(font).Height() * static_cast<int>(lines.size())};
 }
 

@@ -19,12 +19,21 @@ public:
     // Where the text is drawn.
     TCaptionLayout CaptionLayout() const;
 
+    // A text too long for the label at its font is drawn in the largest smaller size, down to
+    // `minimumPixels`, at which it fits (0, the default: always the label's font).
+    void SetShrinkToFit(int minimumPixels);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont ShownFont() const;
+
+    int shrinkToFit_ = 0;
 };
 
 } // namespace numerava

@@ -3,8 +3,6 @@
 #include <QEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace numerava {
 
 TNumeravaLabel::TNumeravaLabel(QWidget* parent) : QWidget(parent) {}
@@ -102,12 +100,7 @@ void TNumeravaLabel::Changed() {
 
 void TNumeravaLabel::AdjustBounds() {
     if (!autoSize_) return;
-    QSize size = TextRect(rect()).size();
-    // A bold face spreads its last glyph's ink a pixel or two past its advance: the label takes it in.
-    const QRect ink = LayOutCaption(font_, ShownText(), QRect(0, 0, size.width() - shadowOffset_, 1 << 20),
-                                    Qt::AlignLeft | Qt::AlignTop, wordWrap_)
-                          .Ink();
-    if (!ink.isEmpty()) size.setWidth(std::max(size.width(), ink.right() + 1 + shadowOffset_));
+    const QSize size = TextRect(rect()).size();
     int x = this->x();
     if (alignment_ & Qt::AlignRight) x += width() - size.width();
     else if (alignment_ & Qt::AlignHCenter) x += (width() - size.width()) / 2;

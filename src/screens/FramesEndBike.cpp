@@ -27,7 +27,7 @@ TImage* EmptyImage(QWidget* parent, QRect place) {
     return image;
 }
 
-QLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
+TLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
     auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", pixels, true));
     label->setGeometry(place);
@@ -48,7 +48,10 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
                                       Qt::black, 2);
     NumeravaLabel1_->SetAlignment(Qt::AlignCenter);
     imgSign_ = EmptyImage(this, {1, 1, 35, 35});
-    nvlblLearning_ = WrappedLabel(this, {16, 42, 628, 24}, 16, Qt::AlignHCenter | Qt::AlignVCenter);
+    // The topic takes the room down to the table: two lines, and a smaller font for the longest
+    // topics (many items of area 5), which are no contest category and keep their full text.
+    nvlblLearning_ = WrappedLabel(this, {16, 40, 628, 32}, 16, Qt::AlignHCenter | Qt::AlignVCenter);
+    nvlblLearning_->SetShrinkToFit(11);
 
     auto* table = new TShape(this);
     table->setGeometry(12, 72, 400, 226);

@@ -14,7 +14,7 @@ namespace numerava {
 
 namespace {
 
-QLabel* WrappedLabel(QWidget* parent, QRect place, Qt::Alignment alignment) {
+TLabel* WrappedLabel(QWidget* parent, QRect place, Qt::Alignment alignment) {
     auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", 19, true));
     label->setGeometry(place);
@@ -33,6 +33,8 @@ TfrmEndEngine::TfrmEndEngine(TfrmMain& main) : TFrame(main) {
     const std::string modeText = ModeText(selection.Mode, selection.Area);
 
     lblDiff_ = WrappedLabel(this, {8, 4, 625, 53}, Qt::AlignLeft | Qt::AlignTop);
+    // The longest topics (many items of area 5) take a smaller font rather than a third line.
+    lblDiff_->SetShrinkToFit(12);
     lblDiff_->setText(topic);
     lblDesc_ = WrappedLabel(this, {16, 56, 640, 108}, Qt::AlignHCenter | Qt::AlignTop);
     lblMark_ = MakeShadowLabel(this, {178, 72, 267, 195}, QString(), 160, Qt::yellow, Qt::black, 2);

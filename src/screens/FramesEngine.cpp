@@ -248,7 +248,9 @@ void TfrmEngine::BuildLayout() {
     lblRPts_ = MakeTableLabel(this, {534, 323, 85, 26}, QStringLiteral("0"), Qt::AlignRight);
     lblAverage_ = MakeTableLabel(this, {364, 353, 170, 26}, Utf8("Průměr"), Qt::AlignLeft);
     lblRAverage_ = MakeTableLabel(this, {534, 353, 85, 26}, QStringLiteral("0"), Qt::AlignRight);
-    lblMode_ = MakeTableLabel(this, {364, 385, 255, 26}, QString(), Qt::AlignHCenter);
+    // The mode's line spans the table inside its blue frame: the longest contest part's line
+    // ("4. diel - VÝPLET PREDNÉHO KOLESA") needs all of it.
+    lblMode_ = MakeTableLabel(this, {359, 385, 263, 26}, QString(), Qt::AlignHCenter);
     for (QLabel* label : {lblNum_, lblPts_, lblAverage_}) label->setEnabled(false);
 
     Shape2_ = new TShape(this);

@@ -54,6 +54,9 @@ public:
     TNumeravaLabel* lblResult() const { return lblResult_; }
     QLabel* lblNAN() const { return lblNAN_; }
     QProgressBar* ggeTimer() const { return ggeTimer_; }
+    TNumeravaLabel* NumeravaLabel1() const { return NumeravaLabel1_; }
+    TImage* Image1() const { return Image1_; }
+    TImage* Image2() const { return Image2_; }
 
 private:
     void BuildLayout();

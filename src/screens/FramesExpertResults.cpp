@@ -40,6 +40,8 @@ TfrmExpertResults::TfrmExpertResults(TfrmMain& main) : TFrame(main) {
     lblDiff_->setFont(ControlFont("Tahoma", 19, true));
     lblDiff_->setWordWrap(true);
     lblDiff_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The longest topics (many items of area 5) take a smaller font rather than a third line.
+    lblDiff_->SetShrinkToFit(12);
 
     Label1_ = CaptionLabel(this, {16, 130}, "Vydržel jsi");
     lblMark_ = MakeShadowLabel(this, {184, 32, 273, 241}, QString(), 200, Qt::blue, Qt::black, 3);

@@ -4,6 +4,7 @@
 #include "catalogue/WebAddresses.h"
 #include "catalogue/WordProblemFile.h"
 #include "controls/ControlFont.h"
+#include "controls/GroupBox.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
@@ -69,7 +70,7 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
 
     // The font before the title: a title set first is measured in the default font, which would be
     // loaded for nothing.
-    groupBox_ = new QGroupBox(this);
+    groupBox_ = new TGroupBox(this);
     groupBox_->setFont(ControlFont("MS Sans Serif", 16, true));
     groupBox_->setTitle(Utf8("Nastavení učiva"));
     groupBox_->setGeometry(434, 122, 212, 343);
