@@ -7,15 +7,16 @@
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
+#include "platform/TimeText.h"
 #include "screens/FramesSummary.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 
 namespace numerava {
 
@@ -95,13 +96,13 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     Shape3_->setGeometry(12, 306, 440, 96);
     Shape3_->SetBrushColor(Qt::yellow);
     Shape3_->SetPen(Qt::red, 4);
-    Image16_ = MakeImage(this, {20, 314, 112, 80}, ByLanguage("Graphics\\soutez.jpg", "Graphics\\sutaz.jpg"));
+    Image16_ = MakeImage(this, {20, 314, 112, 80}, ContestLogoPicture());
     Image16_->SetProportional(true);
     Image16_->setToolTip(Utf8("Zapiš se do tabulky rekordů"));
     Image16_->setCursor(Qt::PointingHandCursor);
     Label7_ = WrappedLabel(this, {140, 316, 300, 50}, 19, Qt::AlignLeft | Qt::AlignTop);
     Label10_ = MakeShadowLabel(this, {140, 364, 200, 32}, Utf8("KLIKNI"), 26, Qt::red, Qt::black, 1);
-    Image3_ = MakeImage(this, {352, 326, 92, 68}, "Graphics/kolo15.jpg");
+    Image3_ = MakeImage(this, {352, 326, 92, 68}, BikePicture(15));
     Image3_->SetProportional(true);
     Image3_->setCursor(Qt::PointingHandCursor);
     connect(Image16_, &TImage::OnClick, this, &TfrmEndBike::Image16Click);
@@ -145,8 +146,7 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     }
     Label7_->setVisible(entryOffered_);
 
-    lblTime_->setText(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
-                      QStringLiteral("  ") +
+    lblTime_->setText(LongTimeText(QLocale::system(), QTime::currentTime()) + QStringLiteral("  ") +
                       QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 
     connect(&tmrBlink, &QTimer::timeout, this, &TfrmEndBike::tmrBlinkTimer);
@@ -163,8 +163,7 @@ void TfrmEndBike::showEvent(QShowEvent* event) {
     if (noEntryMessagePending_) {
         noEntryMessagePending_ = false;
         QTimer::singleShot(0, this, [this] {
-            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
-                                     QMessageBox::Ok);
+            ShowMessageBox(&Main(), QMessageBox::Information, Text(ContestNoEntryMessage(Language)));
         });
     }
 }
@@ -208,10 +207,9 @@ void TfrmEndBike::Image16Click() {
     if (!entryOffered_) return;
     entryOffered_ = false; // one entry per contest
     if (!OpenWebAddress(address_))
-        QMessageBox::critical(
-            this, QStringLiteral("Numerava"),
-            Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
-            QMessageBox::Ok);
+        ShowMessageBox(
+            &Main(), QMessageBox::Critical,
+            Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")));
     HideEntry();
 }
 

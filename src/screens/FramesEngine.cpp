@@ -14,12 +14,12 @@
 #include "screens/FramesEndEngine.h"
 #include "screens/FramesExpertResults.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 
 #include <vector>
@@ -151,9 +151,8 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
     imgSign_->Load(AreaPicture(main.Area));
     Image1_->setVisible(model_->CategoryMarkVisible());
     Image2_->setVisible(model_->OtherMarkVisible());
-    if (model_->CategoryWarningDue())
-        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
-                             QMessageBox::Ok);
+    // The warning comes over the drill once it is on show (see showEvent).
+    categoryWarningPending_ = model_->CategoryWarningDue();
 
     connect(nvedtResult_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
     connect(nvedtText_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
@@ -172,6 +171,19 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
 }
 
 TfrmEngine::~TfrmEngine() = default;
+
+void TfrmEngine::showEvent(QShowEvent* event) {
+    TFrame::showEvent(event);
+    if (!categoryWarningPending_) return;
+    categoryWarningPending_ = false;
+    QTimer::singleShot(0, this, [this] {
+        // The first exercise's countdown waits while the pupil reads the warning.
+        tmrEngine.stop();
+        ShowMessageBox(&Main(), QMessageBox::Warning, Text(ContestNoEntryMessage(Language)));
+        seenTimerStarts_ = -1;
+        SyncTimer();
+    });
+}
 
 void TfrmEngine::BuildLayout() {
     setFixedSize(678, 494);
@@ -287,11 +299,12 @@ void TfrmEngine::BuildLayout() {
 
     imgSign_ = new TImage(this);
     imgSign_->setGeometry(1, 1, 35, 35);
-    Image1_ = new TImage(this);
-    Image1_->setGeometry(481, 444, 60, 40);
+    // The contest marks: the result counts (a cup with a tick) or does not (a greyed, crossed cup).
+    Image1_ = MakeImage(this, {481, 444, 60, 40}, ":/contest_counts.png");
     Image1_->setToolTip(Utf8("Zápis do tabulek je aktivní"));
-    Image2_ = new TImage(this);
-    Image2_->setGeometry(481, 444, 60, 40);
+    Image2_ = MakeImage(this, {481, 444, 60, 40}, ":/contest_not_counted.png");
+    Image1_->hide();
+    Image2_->hide();
 
     tmrEngine.setInterval(2000);
 }

@@ -58,6 +58,9 @@ public:
     TImage* Image1() const { return Image1_; }
     TImage* Image2() const { return Image2_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildLayout();
     void Render();
@@ -67,6 +70,7 @@ private:
     std::unique_ptr<TDrillModel> model_;
     int seenTimerStarts_ = -1;
     bool endShown_ = false;
+    bool categoryWarningPending_ = false;
 
     TNumeravaLabel* NumeravaLabel1_ = nullptr;
     TShape* shpEquation_ = nullptr;
