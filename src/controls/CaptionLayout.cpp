@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -23,13 +22,12 @@ namespace {
 // its synthetic bold reaches only the cached glyphs.
 constexpr int OutlineGlyphPixels = 64;
 
-// How a large caption in a synthetic bold face is emboldened: the outline is stroked (every stroke
-// grows by `Stroke`) and smeared to the right (upright stems grow by `Smear` more), which brings the
-// regular stems of about a tenth of the em to the sixth of the em of a real bold face, and keeps
-// horizontal strokes lighter than upright ones, as a bold face does.
+// How a large caption in a synthetic bold face is emboldened: its drawn glyphs are widened, upright
+// stems from about a tenth of the em to the sixth of the em of a real bold face, horizontal strokes
+// by a 24th of the em as Qt's synthetic bold does, so they stay lighter than the stems.
 struct TOutlineBold {
-    int Stroke = 0;
-    int Smear = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
 TOutlineBold OutlineBold(const QFont& font) {
@@ -38,20 +36,32 @@ TOutlineBold OutlineBold(const QFont& font) {
     // A face with a bold style of its own is bold already.
     const QFontInfo info(font);
     if (QFontDatabase::bold(info.family(), info.styleName())) return {};
-    const int stroke = std::max(1, static_cast<int>(std::lround(pixels / 24.0)));
-    const int smear = std::max(0, static_cast<int>(std::lround(pixels * 0.075)) - stroke);
-    return {stroke, smear};
+    return {static_cast<int>(std::lround(pixels * 0.075)),
+            std::max(1, static_cast<int>(std::lround(pixels / 24.0)))};
 }
 
-// The large bold text as one path: the glyph outlines, smeared copies included.
-QPainterPath OutlinePath(const TCaptionLayout& layout, QPoint offset) {
-    QPainterPath glyphs;
-    for (const TCaptionLine& line : layout.Lines)
-        glyphs.addText(QPointF(line.Origin + offset), layout.Font, line.Text);
-    QPainterPath path = glyphs;
-    path.setFillRule(Qt::WindingFill);
-    for (int dx = 1; dx <= layout.OutlineSmear; ++dx) path.addPath(glyphs.translated(dx, 0));
-    return path;
+// Draws the lines as Qt draws them into a transparent image over `area`, then widens every glyph by
+// laying copies of it side by side (the union of the shifts, centred on the glyph): a dilation, far
+// cheaper than stroking the outlines of large text.
+QImage EmboldenedLines(const TCaptionLayout& layout, const QRect& area) {
+    QImage glyphs(area.size(), QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    {
+        QPainter painter(&glyphs);
+        painter.setFont(layout.Font);
+        painter.setPen(Qt::black);
+        for (const TCaptionLine& line : layout.Lines)
+            painter.drawText(line.Origin - area.topLeft(), line.Text);
+    }
+    const auto spread = [](const QImage& source, int length, bool across) {
+        QImage wider(source.size(), QImage::Format_ARGB32_Premultiplied);
+        wider.fill(Qt::transparent);
+        QPainter painter(&wider);
+        for (int shift = -(length / 2); shift <= length - length / 2; ++shift)
+            painter.drawImage(across ? QPoint(shift, 0) : QPoint(0, shift), source);
+        return wider;
+    };
+    return spread(spread(glyphs, layout.BoldWidth, true), layout.BoldHeight, false);
 }
 
 // How far a line's ink may reach past its advance: antialiasing spills a column to the right, Qt's
@@ -63,10 +73,7 @@ struct TSpill {
 };
 
 TSpill Spill(const QFont& font, const TOutlineBold& outline) {
-    if (outline.Stroke > 0) {
-        const int grow = outline.Stroke / 2 + 1;
-        return {grow, grow + outline.Smear};
-    }
+    if (outline.Width > 0) return {outline.Width / 2 + 1, outline.Width - outline.Width / 2 + 1};
     if (font.weight() >= QFont::DemiBold) return {1, 1 + (font.pixelSize() + 23) / 24};
     return {0, 1};
 }
@@ -91,7 +98,7 @@ int HorizontalStart(const QRect& bounds, int width, Qt::Alignment alignment) {
 std::optional<std::pair<int, int>> InkRows(const QFont& font, const std::vector<QString>& lines,
                                            int lineHeight, const TOutlineBold& outline) {
     const QFontMetrics metrics(font);
-    const int grow = outline.Stroke > 0 ? outline.Stroke / 2 + 1 : 0;
+    const int grow = outline.Height > 0 ? outline.Height - outline.Height / 2 + 1 : 0;
     std::optional<std::pair<int, int>> rows;
     for (size_t i = 0; i < lines.size(); ++i) {
         const QRect ink = metrics.tightBoundingRect(lines[i]);
@@ -116,7 +123,7 @@ QRect TCaptionLayout::Ink() const {
     const QRect cells = Cells();
     if (cells.isEmpty()) return {};
     // Drawn with room on every side that no accent, bearing or emboldening exceeds, and read back.
-    const int margin = Font.pixelSize() / 4 + OutlineStroke + OutlineSmear + 8;
+    const int margin = Font.pixelSize() / 4 + BoldWidth + BoldHeight + 8;
     const QRect canvas = cells.adjusted(-margin, -margin, margin, margin);
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -169,8 +176,8 @@ TCaptionLayout LayOutCaption(const QFont& font, const QString& text, const QRect
     TCaptionLayout layout;
     layout.Font = font;
     const TOutlineBold bold = OutlineBold(font);
-    layout.OutlineStroke = bold.Stroke;
-    layout.OutlineSmear = bold.Smear;
+    layout.BoldWidth = bold.Width;
+    layout.BoldHeight = bold.Height;
     const TSpill spill = Spill(font, bold);
     const TCellMetrics cell = CellMetrics(font);
     const QFontMetrics metrics(font);
@@ -212,18 +219,21 @@ QSize CaptionSize(const QFont& font, const QString& text, int width, bool wordWr
 }
 
 void DrawCaption(QPainter& painter, const TCaptionLayout& layout, QPoint offset) {
-    if (layout.OutlineStroke == 0) {
+    if (layout.BoldWidth == 0) {
         painter.setFont(layout.Font);
         for (const TCaptionLine& line : layout.Lines) painter.drawText(line.Origin + offset, line.Text);
         return;
     }
-    const QPainterPath path = OutlinePath(layout, offset);
-    const QColor ink = painter.pen().color();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(path, ink);
-    painter.strokePath(path, QPen(ink, layout.OutlineStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.restore();
+    // Room for the glyphs' ink around their cells and for the widening.
+    const int margin = layout.Font.pixelSize() / 4 + layout.BoldWidth + layout.BoldHeight;
+    const QRect area = layout.Cells().adjusted(-margin, -margin, margin, margin);
+    QImage bold = EmboldenedLines(layout, area);
+    {
+        QPainter tint(&bold);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(bold.rect(), painter.pen().color());
+    }
+    painter.drawImage(area.topLeft() + offset, bold);
 }
 
 } // namespace numerava

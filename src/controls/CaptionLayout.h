@@ -28,10 +28,10 @@ struct TCaptionLine {
 struct TCaptionLayout {
     QFont Font;
     std::vector<TCaptionLine> Lines;
-    // A large caption in a synthetic bold face is emboldened by stroking its outline with this width
-    // and smearing it this far to the right (0: drawn as Qt draws it).
-    int OutlineStroke = 0;
-    int OutlineSmear = 0;
+    // A large caption in a synthetic bold face is emboldened by widening its glyphs this many pixels
+    // across and this many down (0: drawn as Qt draws it).
+    int BoldWidth = 0;
+    int BoldHeight = 0;
     bool operator==(const TCaptionLayout&) const = default;
 
     // The cells of all lines together.

@@ -38,6 +38,8 @@ void TGroupBox::paintEvent(QPaintEvent* /*event*/) {
     QStyleOptionGroupBox option = Option(*this);
     // The style keeps the title's room and draws it in an invisible colour; the layout draws it.
     option.textColor = Qt::transparent;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        option.palette.setColor(group, QPalette::WindowText, Qt::transparent);
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
