@@ -299,8 +299,7 @@ void TfrmEngine::AnswerKeyPress(QKeyEvent* event) {
     char key = 0;
     if (event->key() == Qt::Key_Backspace) key = '\b';
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = '\r';
-    else if (event->text().size() == 1 && event->text()[0].unicode() < 128)
-        key = static_cast<char>(event->text()[0].unicode());
+    else if (event->text().size() == 1) key = AnswerKey(event->text()[0].unicode());
     if (key == 0) return;
     model_->Key(key);
     Render();
