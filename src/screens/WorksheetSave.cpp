@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace numerava {
 
 namespace {
@@ -25,7 +27,12 @@ QString Text(const char* text) { return QString::fromUtf8(text); }
 
 QString AskWorksheetFile(QWidget* parent, const QString& title, const QString& suggestedFile) {
     if (const auto& asker = FileAsker()) return asker(parent, title, suggestedFile);
-    return QFileDialog::getSaveFileName(parent, title, suggestedFile, QStringLiteral("PDF (*.pdf)"));
+    // The save dialog that adds ".pdf" to a name typed without it (and asks before replacing that file).
+    QFileDialog dialog(parent, title, suggestedFile, QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 void SetWorksheetFileAsker(WorksheetFileAsker asker) { FileAsker() = std::move(asker); }
@@ -44,16 +51,24 @@ bool SaveSelectionWorksheet(QWidget* parent, TSelection selection) {
                                                  "Najprv zaškrtni učivo, z ktorého má byť pracovný list.")));
         return false;
     }
-    const QString file = AskWorksheetFile(
-        parent, Text(ByLanguage("Uložit pracovní list", "Uložiť pracovný list")), SuggestedWorksheetFile());
-    if (file.isEmpty()) return false;
-
     // The exercises the drill would ask: the topic screen's defaults, topics drawn at random as in
     // practice (the contest's stepping by bicycle part means nothing on paper).
     FillDefaults(selection.Area, selection.DifficultySet, selection.OperationSet);
     selection.Mode = ModeSmallPractice;
     SeedRandom(TickCount());
     const auto exercises = worksheet::WorksheetExercises(selection, worksheet::ScreenWorksheetCount);
+    // Word problems come from the data file: without it they are empty.
+    if (std::any_of(exercises.begin(), exercises.end(),
+                    [](const TExercise& e) { return e.Question.empty(); })) {
+        QMessageBox::warning(parent, title,
+                             Text(ByLanguage("Pro toto učivo nejsou načtené žádné úlohy.",
+                                             "Pre toto učivo nie sú načítané žiadne úlohy.")));
+        return false;
+    }
+
+    const QString file = AskWorksheetFile(
+        parent, Text(ByLanguage("Uložit pracovní list", "Uložiť pracovný list")), SuggestedWorksheetFile());
+    if (file.isEmpty()) return false;
     if (worksheet::WriteWorksheetPdf(worksheet::MakeWorksheet(selection, exercises), file).Written)
         return true;
     QMessageBox::warning(parent, title,

@@ -24,8 +24,9 @@ void SetWorksheetFileAsker(WorksheetFileAsker asker);
 QString SuggestedWorksheetFile();
 
 // Writes a worksheet of the selection as the drill would run it (the topic screen's defaults filled
-// in): asks for the file, then writes 20 exercises. A selection with no item ticked is refused with a
-// message instead, a file that cannot be written gets one. True when a file was written.
+// in): draws 20 exercises, asks for the file and writes them. A selection with no item ticked, or word
+// problems without a loaded data file, are refused with a message instead of the question; a file
+// that cannot be written gets a message too. True when a file was written.
 bool SaveSelectionWorksheet(QWidget* parent, TSelection selection);
 
 } // namespace numerava

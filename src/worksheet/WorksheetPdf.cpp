@@ -133,9 +133,9 @@ public:
             widestAnswer = std::max(widestAnswer, canvas_.TextExtent(exercise.Answer).Width * formulaScale_);
         boxWidth_ = std::clamp(static_cast<int>(widestAnswer) + Mm(8), Mm(22), Mm(60));
 
-        frame_.FirstHeader = FirstHeader(nullptr, 0);
-        frame_.Header = RunningHeader(nullptr, 0);
-        frame_.KeyHeader = KeyHeader(nullptr, 0);
+        frame_.FirstHeader = FirstHeader(nullptr);
+        frame_.Header = RunningHeader(nullptr);
+        frame_.KeyHeader = KeyHeader(nullptr);
         std::vector<TExerciseSize> sizes;
         sizes.reserve(sheet.Exercises.size());
         for (const TWorksheetExercise& exercise : sheet.Exercises) sizes.push_back(Measure(exercise));
@@ -163,9 +163,9 @@ public:
     void Paint(QPainter& painter, QPdfWriter& writer) {
         for (int page = 0; page < layout_.PageCount; ++page) {
             if (page > 0) writer.newPage();
-            if (page == 0) FirstHeader(&painter, 0);
-            else if (page < layout_.ExercisePages) RunningHeader(&painter, page);
-            else KeyHeader(&painter, page);
+            if (page == 0) FirstHeader(&painter);
+            else if (page < layout_.ExercisePages) RunningHeader(&painter);
+            else KeyHeader(&painter);
             if (page < layout_.ExercisePages && layout_.ExercisePages > 1) Footer(painter, page);
             for (const TPlacement& place : layout_.Exercises)
                 if (place.Page == page) PaintExercise(painter, place);
@@ -207,7 +207,7 @@ private:
     }
 
     // Title, topic, blanks for name, class and date, the instruction and a rule; returns its height.
-    int FirstHeader(QPainter* painter, int /*page*/) const {
+    int FirstHeader(QPainter* painter) const {
         const int left = frame_.Margin;
         const int width = frame_.ContentWidth();
         int y = frame_.Margin;
@@ -239,7 +239,7 @@ private:
     }
 
     // Later exercise pages: the topic and a rule.
-    int RunningHeader(QPainter* painter, int /*page*/) const {
+    int RunningHeader(QPainter* painter) const {
         int y = frame_.Margin;
         y += WrappedText(painter, runningFont_, Text(sheet_.Topic), frame_.Margin, y, frame_.ContentWidth()) +
              Mm(1.5);
@@ -247,7 +247,7 @@ private:
         return y + Mm(6) - frame_.Margin;
     }
 
-    int KeyHeader(QPainter* painter, int /*page*/) const {
+    int KeyHeader(QPainter* painter) const {
         int y = frame_.Margin;
         const QString title = Text(texts_.AnswerKey) + QStringLiteral(" – ") + Text(sheet_.Topic);
         y += WrappedText(painter, keyTitleFont_, title, frame_.Margin, y, frame_.ContentWidth()) + Mm(1.5);
@@ -282,12 +282,15 @@ private:
         const TSize before = sheet_.Area == 5 ? parts.Prompt : parts.Question;
         parts.LineWidth =
             numberWidth_ + (before.Width > 0 ? Scaled(before.Width, formulaScale_) + BoxGap() : 0) +
-            boxWidth_ + (parts.Suffix.Width > 0 ? BoxGap() + Scaled(parts.Suffix.Width, formulaScale_) : 0);
+            boxWidth_ +
+            (parts.Suffix.Width > 0 ? GapAfterBox() + Scaled(parts.Suffix.Width, formulaScale_) : 0);
         return parts;
     }
 
     static int BoxHeight() { return Mm(9); }
     static int BoxGap() { return Mm(2); }
+    // A word problem's unit is plain text without the leading space the unit conversions write.
+    int GapAfterBox() const { return sheet_.Area == 5 ? Mm(3) : BoxGap(); }
     static int ProblemRowGap() { return Mm(2); }
 
     // The pieces of a word problem's text and whether it wraps at all (a lone formula does not).
@@ -353,7 +356,7 @@ private:
         painter.setPen(QPen(Qt::black, Mm(0.3)));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(x, top + (height - BoxHeight()) / 2, boxWidth_, BoxHeight());
-        x += boxWidth_ + BoxGap();
+        x += boxWidth_ + GapAfterBox();
         PaintFormula(painter, suffix, x, top + (height - Scaled(suffixSize.Height, formulaScale_)) / 2,
                      formulaScale_);
     }

@@ -175,6 +175,19 @@ private slots:
         QVERIFY(!QFile::exists(dialog.File));
     }
 
+    void ctrlPWithoutWordProblemsSaysSo() {
+        TDialogAnswer dialog(temp_.filePath(QStringLiteral("no-problems.pdf")));
+        ReplaceDialog(dialog);
+        TfrmMain main(numerava::testing::NewWelcomeStub);
+        ClearWordProblemData(); // as after a data file that could not be read
+        TfrmSettings* screen = ShowSettings(main, 5, MakeSet({2}), 0);
+        numerava::testing::TModalAnswers boxes;
+        QTest::keyClick(screen, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialog.Calls, 0);
+        QCOMPARE(boxes.Count(), 1);
+        QVERIFY2(boxes.LastText().contains(QString::fromUtf8("úlohy")), qPrintable(boxes.LastText()));
+    }
+
     void ctrlPCancelledWritesNothing() {
         TDialogAnswer dialog; // an empty answer: the dialog was cancelled
         ReplaceDialog(dialog);
