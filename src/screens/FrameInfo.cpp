@@ -32,6 +32,10 @@ constexpr std::pair<const char*, const char*> ContestTexts[4] = {
     {"- svůj výkon v soutěži si žák může vylepšovat", "- svoj výkon v súťaži si žiak môže zlepšiť"},
 };
 
+// The worksheet line under the areas.
+constexpr std::pair<const char*, const char*> WorksheetText = {
+    "- pracovní list k tisku: Ctrl+P ve výběru učiva", "- pracovný list na tlač: Ctrl+P vo výbere učiva"};
+
 } // namespace
 
 TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
@@ -50,6 +54,8 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
                       19, false);
         if (row < 5) areaLabels_[row] = text;
     }
+    // Between the last area and the contest box, in the small type of the age line.
+    worksheetLabel_ = MakeLabel(this, {90, 218}, Utf8(WorksheetText.first), 13, false);
     MakeImage(this, {515, 164, 70, 38}, ":/info_picture.jpg");
     ageLabel_ = MakeLabel(this, {488, 204}, Utf8("věk 7 - 16 let"), 13, true);
     ageLabel_->setFixedWidth(130);
@@ -88,6 +94,8 @@ void TfrmInfo::Timer2Timer() {
         contestLabels_[i]->setText(Utf8(ByLanguage(ContestTexts[i].first, ContestTexts[i].second)));
         contestLabels_[i]->adjustSize();
     }
+    worksheetLabel_->setText(Utf8(ByLanguage(WorksheetText.first, WorksheetText.second)));
+    worksheetLabel_->adjustSize();
     nvbtnExit_->SetCaption(Utf8(ByLanguage("Zpět", "Späť")));
 }
 

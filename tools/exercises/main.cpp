@@ -2,6 +2,7 @@
 
 #include "exercises/ExercisePictures.h"
 #include "exercises/ExerciseTool.h"
+#include "worksheet/WorksheetPdf.h"
 
 #include <QGuiApplication>
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     }
 
     std::unique_ptr<QGuiApplication> gui;
-    if (options.Png) gui = StartGui(argc, argv);
+    if (options.Png || options.Pdf) gui = StartGui(argc, argv);
 
     if (options.Markup) {
         const std::string error = WritePicture(RenderMarkupPicture(*options.Markup, options.Wrap),
@@ -63,18 +64,31 @@ int main(int argc, char** argv) {
         return error.empty() ? 0 : Fail(error);
     }
 
-    ExerciseObserver drawExercise;
-    if (options.Png) {
-        if (const std::string error = MakePictureDirectory(*options.Png); !error.empty()) return Fail(error);
-        drawExercise = [&](long number, const numerava::TExercise& exercise) {
+    std::vector<numerava::TExercise> sheetExercises;
+    ExerciseObserver observeExercise;
+    if (options.Png || options.Pdf) {
+        if (options.Png) {
+            if (const std::string error = MakePictureDirectory(*options.Png); !error.empty())
+                return Fail(error);
+        }
+        observeExercise = [&](long number, const numerava::TExercise& exercise) {
+            if (options.Pdf) sheetExercises.push_back(exercise);
+            if (!options.Png) return std::string();
             const QImage picture =
                 options.Area == 5 ? RenderWordProblem(exercise) : RenderExerciseLine(exercise);
             return WritePicture(picture, ExercisePictureName(*options.Png, number));
         };
     }
     std::ios::sync_with_stdio(false);
-    const std::string error = WriteExercises(options, std::cout, drawExercise);
+    const std::string error = WriteExercises(options, std::cout, observeExercise);
     std::cout.flush();
     if (!error.empty()) return Fail(error);
+    if (options.Pdf) {
+        const numerava::TSelection selection{options.Mode, options.Area, options.DifficultySet,
+                                             options.OperationSet};
+        const auto sheet = numerava::worksheet::MakeWorksheet(selection, sheetExercises);
+        if (!numerava::worksheet::WriteWorksheetPdf(sheet, QString::fromStdString(*options.Pdf)).Written)
+            return Fail("cannot write '" + *options.Pdf + "'");
+    }
     return std::cout ? 0 : 1;
 }
