@@ -83,6 +83,8 @@ int main(int argc, char** argv) {
                      "numerava: the display shows %d bits per pixel; Numerava needs at least %d "
                      "(set the display to 16 or 24 bits per pixel)\n",
                      depth, numerava::MinimumColorDepth);
+        // The start-up worker uses the application object: it must finish before that goes.
+        numerava::WaitForStartupPreparation();
         return 1;
     }
     Q_INIT_RESOURCE(numerava);

@@ -35,6 +35,8 @@ TNVCustomButton::TNVCustomButton(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+TNVCustomButton::~TNVCustomButton() { picture_.AbandonPrepared(); }
+
 void TNVCustomButton::SetPushed(bool pushed) {
     if (pushed == pushed_) return;
     pushed_ = pushed;

@@ -8,6 +8,10 @@ namespace numerava {
 
 TNumeravaLabel::TNumeravaLabel(QWidget* parent) : QWidget(parent) {}
 
+TNumeravaLabel::~TNumeravaLabel() {
+    if (prepared_) prepared_->Abandon();
+}
+
 void TNumeravaLabel::SetCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
@@ -152,7 +156,8 @@ void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (color_.isValid()) painter.fillRect(rect(), color_);
     const TLook look = Look();
-    if (prepared_ && preparedLook_ == look) painter.drawImage(0, 0, prepared_->Image());
+    if (prepared_ && preparedLook_ == look && !prepared_->Image().isNull())
+        painter.drawImage(0, 0, prepared_->Image());
     else DrawCaption(painter, look);
 }
 

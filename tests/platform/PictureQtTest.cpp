@@ -184,6 +184,15 @@ private slots:
         QCOMPARE(image->Image().pixelColor(6, 6).alpha(), 0);
     }
 
+    // An image its owner gave up before any worker began is never drawn.
+    void abandonedImageIsNeverDrawn() {
+        int draws = 0;
+        TBackgroundImage image({8, 8}, {}, [&draws](QPainter&) { ++draws; });
+        image.Abandon();
+        QVERIFY(image.Image().isNull());
+        QCOMPARE(draws, 0);
+    }
+
     // A picture replaced by a link to an endless device, a pipe or a huge file is a missing
     // picture, found out at once.
     void filesThatAreNoPictureFilesAreNeverRead() {
