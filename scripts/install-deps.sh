@@ -11,6 +11,7 @@ packages=(
   fonts-wine fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   hunspell hunspell-cs hunspell-sk
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

@@ -12,12 +12,12 @@
 #include <cstdio>
 
 #ifdef NUMERAVA_STARTUP_TRACE
+#include "platform/Process.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <ctime>
-
-#include <sys/resource.h>
+#include <chrono>
 
 namespace {
 
@@ -28,19 +28,18 @@ namespace {
 class TStartupTrace : public QObject {
 public:
     TStartupTrace() {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
+        // The steady clock is CLOCK_MONOTONIC on Linux.
+        const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
         clock_.start();
-        std::fprintf(stderr, "main() at monotonic %lld.%09ld\n", static_cast<long long>(now.tv_sec),
-                     now.tv_nsec);
+        std::fprintf(stderr, "main() at monotonic %lld.%09lld\n", static_cast<long long>(now / 1000000000),
+                     static_cast<long long>(now % 1000000000));
     }
     void Mark(const char* phase) const {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        const double cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         std::fprintf(stderr, "%7.2f ms  %s (processor time so far %.1f ms)\n",
-                     static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase, cpu);
+                     static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase,
+                     numerava::ProcessorTimeMilliseconds());
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("numerava::TfrmMain")) Mark("window shown");

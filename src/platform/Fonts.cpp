@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QRawFont>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -123,8 +124,17 @@ QString TFontRegistry::Family(std::string_view faceName) {
     return QString::fromUtf8(faceName.data(), static_cast<qsizetype>(faceName.size()));
 }
 
+QString ProgramFontDirectory() {
+#ifdef Q_OS_WIN
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::FontsLocation);
+    return folders.isEmpty() ? QString() : folders.front();
+#else
+    return QString::fromLatin1(WineFontDirectory);
+#endif
+}
+
 TFontRegistry& ProgramFonts() {
-    static TFontRegistry registry{QString::fromLatin1(WineFontDirectory)};
+    static TFontRegistry registry{ProgramFontDirectory()};
     return registry;
 }
 

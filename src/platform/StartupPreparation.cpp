@@ -3,7 +3,9 @@
 #include <QImageReader>
 #include <QThread>
 
+#ifdef NUMERAVA_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#endif
 
 #include <thread>
 
@@ -24,7 +26,10 @@ public:
         // Qt takes the first thread that uses it for the main thread: that must be this one.
         QThread::currentThread();
         worker_ = std::thread([] {
+        // Windows: nothing to read ahead; Qt asks the system's font service (DirectWrite) itself.
+#ifdef NUMERAVA_HAVE_FONTCONFIG
             FcInit();
+#endif
             QImageReader::supportedImageFormats();
         });
     }

@@ -4,6 +4,7 @@
 #include "platform/BackgroundImage.h"
 #include "platform/Picture.h"
 #include "platform/PictureCheck.h"
+#include "support/SystemFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,8 +20,6 @@
 #include <cstdlib>
 #include <thread>
 #include <vector>
-
-#include <sys/stat.h>
 
 using namespace numerava;
 
@@ -200,8 +199,11 @@ private slots:
         QVERIFY(dir.isValid());
         QDir::setCurrent(dir.path());
         QVERIFY(QDir().mkdir("Graphics"));
-        QVERIFY(QFile::link("/dev/zero", "Graphics/destnik.wmf"));
-        QVERIFY(mkfifo("Graphics/50.bmp", 0600) == 0);
+        // A link to an endless device and a pipe, where the system has them in folders (not Windows).
+        if (const char* device = numerava::testing::EndlessDevice()) {
+            QVERIFY(QFile::link(device, "Graphics/destnik.wmf"));
+            QVERIFY(numerava::testing::MakeFifo("Graphics/50.bmp"));
+        }
         QVERIFY(QDir().mkdir("Graphics/kolo01.jpg"));
         QFile huge("Graphics/20.bmp");
         QVERIFY(huge.open(QIODevice::WriteOnly));

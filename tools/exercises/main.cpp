@@ -2,6 +2,7 @@
 
 #include "exercises/ExercisePictures.h"
 #include "exercises/ExerciseTool.h"
+#include "platform/Process.h"
 #include "worksheet/WorksheetPdf.h"
 
 #include <QGuiApplication>
@@ -21,8 +22,8 @@ std::unique_ptr<QGuiApplication> StartGui(int& argc, char** argv) {
 // The folder of this program, where the build copies Graphics; empty when it cannot be found.
 std::string ProgramDirectory(const char* argv0) {
     std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) program = std::filesystem::absolute(argv0, error);
+    std::filesystem::path program = numerava::ProgramFile();
+    if (program.empty()) program = std::filesystem::absolute(argv0, error);
     return error ? std::string() : program.parent_path().string();
 }
 
