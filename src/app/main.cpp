@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
 #endif
     numerava::StartStartupPreparation();
     QApplication app(argc, argv);
+    numerava::StartupApplicationCreated();
 #ifdef NUMERAVA_STARTUP_TRACE
     app.installEventFilter(&trace);
 #endif
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
                      "(set the display to 16 or 24 bits per pixel)\n",
                      depth, numerava::MinimumColorDepth);
         // The start-up worker uses the application object: it must finish before that goes.
-        numerava::WaitForStartupPreparation();
+        numerava::FinishStartupPreparation();
         return 1;
     }
     Q_INIT_RESOURCE(numerava);
@@ -95,5 +96,7 @@ int main(int argc, char** argv) {
     // The window shows itself, covering the screen, once the welcome screen has settled.
     window.Start();
     NUMERAVA_MARK("welcome screen built");
-    return app.exec();
+    const int status = app.exec();
+    numerava::FinishStartupPreparation();
+    return status;
 }

@@ -100,7 +100,7 @@ bool TFontRegistry::Register() {
     if (registered_) return complete_;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
     registered_ = true;
-    WaitForStartupPreparation();
+    WaitForStartupFonts();
 
     // Only the regular Tahoma: the fonts-wine bold file has regular strokes, so Qt's synthetic bold
     // looks more like the real thing.
