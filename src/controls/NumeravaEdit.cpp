@@ -1,5 +1,6 @@
 #include "controls/NumeravaEdit.h"
 
+#include "platform/AccessibleEvents.h"
 #include "platform/Fonts.h"
 
 #include <QFontMetrics>
@@ -19,6 +20,7 @@ TNumeravaEdit::TNumeravaEdit(QWidget* parent) : QWidget(parent) {
 
 void TNumeravaEdit::SetText(const QString& text) {
     if (text == text_) return;
+    NotifyAccessibleTextChanged(this, text_, text);
     text_ = text;
     FitWidth();
     if (hasFocus() && caret_) blink_.Restart();

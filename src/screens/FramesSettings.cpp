@@ -101,6 +101,7 @@ TfrmSettings::TfrmSettings(TfrmMain& main) : TFrame(main) {
         ModeRadio(2)->SetCaption(Utf8(ModeCaption(2, area).c_str()));
     }
     imgSign_->Load(AreaPicture(area));
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(area));
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
