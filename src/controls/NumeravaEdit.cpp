@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace numerava {
 
 TNumeravaEdit::TNumeravaEdit(QWidget* parent) : QWidget(parent) {
@@ -20,11 +22,11 @@ TNumeravaEdit::TNumeravaEdit(QWidget* parent) : QWidget(parent) {
 
 void TNumeravaEdit::SetText(const QString& text) {
     if (text == text_) return;
-    NotifyAccessibleTextChanged(this, text_, text);
-    text_ = text;
+    const QString before = std::exchange(text_, text);
     FitWidth();
     if (hasFocus() && caret_) blink_.Restart();
     Invalidate();
+    NotifyAccessibleTextChanged(this, before, text_);
 }
 
 void TNumeravaEdit::SetText(std::string_view utf8Text) {

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
+
 namespace numerava {
 
 inline void NotifyAccessibleNameChanged(QObject* object) {
@@ -20,11 +22,21 @@ inline void NotifyAccessibleStateChanged(QObject* object, QAccessible::State cha
     QAccessible::updateAccessibility(&event);
 }
 
-// A text field's whole text was replaced.
+// A text field's text changed from `before` to `after`: typing at the end and deleting from it go
+// as what was inserted or removed, so that a screen reader echoes one character, not the whole text.
 inline void NotifyAccessibleTextChanged(QObject* object, const QString& before, const QString& after) {
     if (!QAccessible::isActive()) return;
-    QAccessibleTextUpdateEvent event(object, 0, before, after);
-    QAccessible::updateAccessibility(&event);
+    const auto start = static_cast<int>(std::min(before.size(), after.size()));
+    if (after.size() > before.size() && after.startsWith(before)) {
+        QAccessibleTextInsertEvent event(object, start, after.mid(start));
+        QAccessible::updateAccessibility(&event);
+    } else if (before.size() > after.size() && before.startsWith(after)) {
+        QAccessibleTextRemoveEvent event(object, start, before.mid(start));
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(object, 0, before, after);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace numerava

@@ -310,26 +310,31 @@ private slots:
         auto* label = MakeShadowLabel(&parent, {}, U("a"), 20, Qt::green, Qt::black, 1);
         auto* equation = new TNumeravaEquation(&parent);
         auto* edit = new TNumeravaEdit(&parent);
-        Events.clear();
-        button->SetCaption(U("Koniec"));
-        button->SetPushed(true);
-        label->SetCaption(U("b"));
-        equation->SetText("/<1><2>");
-        edit->SetText(QStringLiteral("4"));
         const struct {
+            const char* change;
+            std::function<void()> make;
             QObject* object;
             QAccessible::Event type;
-        } expected[] = {
-            {button, QAccessible::NameChanged}, {button, QAccessible::StateChanged},
-            {label, QAccessible::NameChanged},  {equation, QAccessible::NameChanged},
-            {edit, QAccessible::TextUpdated},
+        } changes[] = {
+            {"caption", [&] { button->SetCaption(U("Koniec")); }, button, QAccessible::NameChanged},
+            {"pushed", [&] { button->SetPushed(true); }, button, QAccessible::StateChanged},
+            {"label", [&] { label->SetCaption(U("b")); }, label, QAccessible::NameChanged},
+            {"formula", [&] { equation->SetText("/<1><2>"); }, equation, QAccessible::NameChanged},
+            // Typing and deleting at the end say only what came or went.
+            {"typed", [&] { edit->SetText(QStringLiteral("4")); }, edit, QAccessible::TextInserted},
+            {"typed more", [&] { edit->SetText(QStringLiteral("45")); }, edit, QAccessible::TextInserted},
+            {"deleted", [&] { edit->SetText(QStringLiteral("4")); }, edit, QAccessible::TextRemoved},
+            {"replaced", [&] { edit->SetText(QStringLiteral("7")); }, edit, QAccessible::TextUpdated},
         };
-        for (const auto& e : expected)
-            QVERIFY2(CountEvents(e.object, e.type) == 1, e.object->metaObject()->className());
+        for (const auto& c : changes) {
+            Events.clear();
+            c.make();
+            QVERIFY2(CountEvents(c.object, c.type) == 1, c.change);
+        }
         // Setting what is already there says nothing.
         Events.clear();
         button->SetCaption(U("Koniec"));
-        edit->SetText(QStringLiteral("4"));
+        edit->SetText(QStringLiteral("7"));
         QVERIFY(Events.empty());
     }
 
