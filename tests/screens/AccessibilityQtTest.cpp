@@ -27,6 +27,7 @@
 #include "screens/FramesResults.h"
 #include "screens/FramesSettings.h"
 #include "screens/FramesWelcome.h"
+#include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
 #include "support/ModalAnswer.h"
 #include "support/Timers.h"
@@ -276,6 +277,14 @@ private slots:
         QCOMPARE(text->selectionCount(), 0);
         QVERIFY(accessible->state().focusable);
         QVERIFY(accessible->state().editable);
+    }
+
+    void quitQuestionIsNamedByItsQuestion() {
+        TfrmCloseQuery query(nullptr);
+        QCOMPARE(Accessible(&query)->role(), QAccessible::Dialog);
+        QCOMPARE(Name(&query), U("Opravdu chceš ukončit Numerava?"));
+        query.SetQuestion(U("Nechceš zavolat učitele?"));
+        QCOMPARE(Name(&query), U("Nechceš zavolat učitele?"));
     }
 
     // Text that shows nothing is not presented; with text it is, and the accelerator marks go.
