@@ -84,15 +84,12 @@ int CountEvents(QObject* object, QAccessible::Event type) {
 // Switches Qt's platform accessibility on, as a running screen reader does: only then does Qt
 // send events. That takes Qt's private platform interface.
 bool ActivateAccessibility() {
+    QAccessible::installUpdateHandler(RecordEvent);
 #ifdef NUMERAVA_QPA_ACCESSIBILITY
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    if (platform == nullptr) return false;
-    platform->setActive(true);
-    QAccessible::installUpdateHandler(RecordEvent);
-    return QAccessible::isActive();
-#else
-    return false;
+    if (platform != nullptr) platform->setActive(true);
 #endif
+    return QAccessible::isActive();
 }
 
 // Every control a screen reader presents under `root` (bare containers and what it is told is
