@@ -1,6 +1,8 @@
 // numerava: the drill program. One borderless window covering the screen, starting on the welcome
 // menu in the system's language (Slovak on a Slovak system, Czech elsewhere).
 
+#include "controls/ControlsAccessible.h"
+#include "equation/EquationAccessible.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "platform/StartupPreparation.h"
@@ -88,6 +90,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     Q_INIT_RESOURCE(numerava);
+    // Before the first window: Qt keeps the first accessible interface it made for a widget.
+    numerava::InstallControlsAccessibility();
+    numerava::InstallEquationAccessibility();
     numerava::RegisterFonts();
     NUMERAVA_MARK("fonts registered");
 

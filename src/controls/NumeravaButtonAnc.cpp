@@ -1,5 +1,7 @@
 #include "controls/NumeravaButtonAnc.h"
 
+#include "platform/AccessibleEvents.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -41,6 +43,9 @@ void TNVCustomButton::SetPushed(bool pushed) {
     if (pushed == pushed_) return;
     pushed_ = pushed;
     update();
+    QAccessible::State changed;
+    changed.pressed = changed.checked = true;
+    NotifyAccessibleStateChanged(this, changed);
     DoPush();
 }
 
@@ -135,6 +140,7 @@ void TNVCustomButton::SetCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     update();
+    NotifyAccessibleNameChanged(this);
 }
 
 void TNVCustomButton::SetCaption(std::string_view utf8Caption) {

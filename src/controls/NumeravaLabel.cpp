@@ -1,5 +1,7 @@
 #include "controls/NumeravaLabel.h"
 
+#include "platform/AccessibleEvents.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,6 +18,7 @@ void TNumeravaLabel::SetCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     Changed();
+    NotifyAccessibleNameChanged(this);
 }
 
 void TNumeravaLabel::SetCaption(std::string_view utf8Caption) {

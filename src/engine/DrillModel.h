@@ -95,6 +95,8 @@ public:
 
     // lblNAN.
     bool NotANumberVisible() const { return nanVisible_; }
+    // Whether it shows "Toto není číslo!!" rather than the hint on "N" of areas 3, 5 and 6.
+    bool NotANumberMessageShown() const { return nanVisible_ && NotANumberTicks_ > 0; }
     const std::string& NotANumberText() const { return nanText_; }
 
     // Verdict display (pnlResult and its children).

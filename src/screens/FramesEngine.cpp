@@ -3,9 +3,11 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/ControlsAccessible.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
+#include "engine/DrillSpeech.h"
 #include "equation/NumeravaEquation.h"
 #include "platform/Desktop.h"
 #include "screens/FramesBikeResult.h"
@@ -290,6 +292,14 @@ void TfrmEngine::BuildLayout() {
     Image2_ = new TImage(this);
     Image2_->setGeometry(481, 444, 60, 40);
 
+    // Names for screen readers where the picture or the gauge has no text of its own.
+    ggeTimer_->setAccessibleName(Utf8(ByLanguage("Zbývající čas", "Zostávajúci čas")));
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(Main().Area));
+    Image1_->setAccessibleName(
+        Utf8(ByLanguage("Zápis do tabulek je aktivní", "Zápis do tabuliek je aktívny")));
+    Image2_->setAccessibleName(
+        Utf8(ByLanguage("Zápis do tabulek není aktivní", "Zápis do tabuliek nie je aktívny")));
+
     tmrEngine.setInterval(2000);
 }
 
@@ -384,10 +394,13 @@ void TfrmEngine::Render() {
         const auto& money = Main().imlMoney();
         const size_t index = static_cast<size_t>(model.MoneyIndex());
         imgMoney_->SetPicture(index < money.size() ? TPicture::FromImage(money[index]) : TPicture());
+        imgMoney_->setAccessibleName(Text(BankNoteName(NoteValue(model.MoneyIndex() * 20))));
     }
     imgMoney_->setVisible(model.MoneyVisible());
     pnlResult_->setVisible(model.ResultPanelVisible());
     if (model.RewardCaptionPending() && !Timer2.isActive()) Timer2.start();
+
+    Announce(edit, Text(VerdictAnnouncement(model)));
 
     btnRemember_->setVisible(model.RememberVisible());
     NumeravaButton1_->SetCaption(Utf8(model.AreaSixHintText().c_str()));

@@ -104,6 +104,7 @@ TfrmSettings::TfrmSettings(TfrmMain& main) : TFrame(main) {
         ModeRadio(2)->SetCaption(Utf8(ModeCaption(2, area).c_str()));
     }
     imgSign_->Load(AreaPicture(area));
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(area));
 
     // Ctrl+P saves a worksheet of the current selection to print.
     auto* saveWorksheet = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
