@@ -1,6 +1,8 @@
 // Exercises per second for every area-3 difficulty and level, and for the kinds whose rejection
 // loops accept the fewest draws (the Pythagorean roots accept about one draw in 420).
 
+#include "GeneratorBench.h"
+
 #include "catalogue/Selection.h"
 #include "core/Random.h"
 #include "generator/GenerateContext.h"
@@ -14,20 +16,11 @@
 namespace {
 
 void BM_Area3(benchmark::State& state) {
-    using namespace numerava;
     const int difficulty = static_cast<int>(state.range(0));
     const int level = static_cast<int>(state.range(1));
-    SeedRandom(12345);
-    TNumeravaGenerator generator;
-    generator.Area = 3;
-    generator.DifficultySet = ItemBit(difficulty);
-    generator.OperationSet = ItemBit(level);
-    for (auto _ : state) {
-        TExercise exercise = generator.Generate();
-        benchmark::DoNotOptimize(exercise);
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.SetLabel("difficulty " + std::to_string(difficulty) + ", level " + std::to_string(level));
+    numerava::bench::RunSelection(state, 3, numerava::ItemBit(difficulty), numerava::ItemBit(level),
+                                  "difficulty " + std::to_string(difficulty) + ", level " +
+                                      std::to_string(level));
 }
 
 BENCHMARK(BM_Area3)->ArgsProduct({{1, 2, 3, 4}, {1, 2, 3, 4}});

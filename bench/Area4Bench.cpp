@@ -1,6 +1,8 @@
 // Exercises per second for every area-4 difficulty (unit conversions): 1 to 4 from the left
 // column, 5 to 8 from the right one.
 
+#include "GeneratorBench.h"
+
 #include "catalogue/Selection.h"
 #include "core/Random.h"
 #include "generator/UnitsGenerator.h"
@@ -10,19 +12,11 @@
 namespace {
 
 void BM_Area4(benchmark::State& state) {
-    using namespace numerava;
+    using numerava::ItemBit;
     const int difficulty = static_cast<int>(state.range(0));
-    SeedRandom(12345);
-    TNumeravaGenerator generator;
-    generator.Area = 4;
-    generator.DifficultySet = difficulty <= 4 ? ItemBit(difficulty) : 0;
-    generator.OperationSet = difficulty <= 4 ? 0 : ItemBit(difficulty - 4);
-    for (auto _ : state) {
-        TExercise exercise = generator.Generate();
-        benchmark::DoNotOptimize(exercise);
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.SetLabel("difficulty " + std::to_string(difficulty));
+    numerava::bench::RunSelection(state, 4, difficulty <= 4 ? ItemBit(difficulty) : 0,
+                                  difficulty <= 4 ? 0 : ItemBit(difficulty - 4),
+                                  "difficulty " + std::to_string(difficulty));
 }
 
 BENCHMARK(BM_Area4)->DenseRange(1, 8);

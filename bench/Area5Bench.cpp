@@ -1,6 +1,8 @@
 // Exercises per second for area 5: one problem line of the shipped Czech book, split, parsed and
 // filled with two different names.
 
+#include "GeneratorBench.h"
+
 #include "catalogue/Selection.h"
 #include "catalogue/WordProblemData.h"
 #include "catalogue/WordProblemFile.h"
@@ -19,17 +21,8 @@ void BM_Area5(benchmark::State& state) {
         state.SkipWithError("the Czech word-problem file does not load");
         return;
     }
-    SeedRandom(12345);
-    TNumeravaGenerator generator;
-    generator.Area = 5;
-    generator.DifficultySet = section <= 6 ? ItemBit(section) : 0;
-    generator.OperationSet = section > 6 ? ItemBit(section - 6) : 0;
-    for (auto _ : state) {
-        TExercise exercise = generator.Generate();
-        benchmark::DoNotOptimize(exercise);
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.SetLabel("section " + std::to_string(section));
+    bench::RunSelection(state, 5, section <= 6 ? ItemBit(section) : 0, section > 6 ? ItemBit(section - 6) : 0,
+                        "section " + std::to_string(section));
 }
 
 BENCHMARK(BM_Area5)->DenseRange(1, 12);

@@ -1,10 +1,12 @@
 // Microseconds per rendered formula: an exercise is drawn into its picture once per question, and
 // that must stay well under a millisecond. Area-1 questions (all difficulties and operations) are the
 // drill's common case; the second corpus has the two-dimensional kinds. One iteration renders one
-// formula, so the time column is the time per formula.
+// formula, so the time column is the time per formula. The last case reads the formulas as words.
 
 #include "catalogue/Selection.h"
+#include "core/Language.h"
 #include "core/Random.h"
+#include "equation/MarkupSpeech.h"
 #include "equation/NumeravaEquation.h"
 #include "generator/UnitsGenerator.h"
 
@@ -58,8 +60,20 @@ void BM_RenderArea1Question(benchmark::State& state) {
 
 void BM_RenderFormula(benchmark::State& state) { RenderCorpus(state, FormulaCorpus); }
 
+// What a screen reader is told of the same formulas: read again whenever it asks for the name.
+void BM_SpeakFormula(benchmark::State& state) {
+    size_t next = 0;
+    for (auto _ : state) {
+        std::string words = SpeakMarkup(FormulaCorpus[next], LanguageCzech);
+        benchmark::DoNotOptimize(words);
+        next = (next + 1) % FormulaCorpus.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 BENCHMARK(BM_RenderArea1Question)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderFormula)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeakFormula)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libfontconfig-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-wine fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   hunspell hunspell-cs hunspell-sk
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

@@ -1,6 +1,8 @@
 // numerava: the drill program. One borderless window covering the screen, starting on the welcome
 // menu in the system's language (Slovak on a Slovak system, Czech elsewhere).
 
+#include "controls/ControlsAccessible.h"
+#include "equation/EquationAccessible.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "platform/StartupPreparation.h"
@@ -13,12 +15,12 @@
 #include <cstdio>
 
 #ifdef NUMERAVA_STARTUP_TRACE
+#include "platform/Process.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <ctime>
-
-#include <sys/resource.h>
+#include <chrono>
 
 namespace {
 
@@ -29,19 +31,18 @@ namespace {
 class TStartupTrace : public QObject {
 public:
     TStartupTrace() {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
+        // The steady clock is CLOCK_MONOTONIC on Linux.
+        const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
         clock_.start();
-        std::fprintf(stderr, "main() at monotonic %lld.%09ld\n", static_cast<long long>(now.tv_sec),
-                     now.tv_nsec);
+        std::fprintf(stderr, "main() at monotonic %lld.%09lld\n", static_cast<long long>(now / 1000000000),
+                     static_cast<long long>(now % 1000000000));
     }
     void Mark(const char* phase) const {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        const double cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         std::fprintf(stderr, "%7.2f ms  %s (processor time so far %.1f ms)\n",
-                     static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase, cpu);
+                     static_cast<double>(clock_.nsecsElapsed()) / 1e6, phase,
+                     numerava::ProcessorTimeMilliseconds());
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("numerava::TfrmMain")) Mark("window shown");
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
 #endif
     numerava::StartStartupPreparation();
     QApplication app(argc, argv);
+    numerava::StartupApplicationCreated();
 #ifdef NUMERAVA_STARTUP_TRACE
     app.installEventFilter(&trace);
 #endif
@@ -84,9 +86,14 @@ int main(int argc, char** argv) {
                      "numerava: the display shows %d bits per pixel; Numerava needs at least %d "
                      "(set the display to 16 or 24 bits per pixel)\n",
                      depth, numerava::MinimumColorDepth);
+        // The start-up worker uses the application object: it must finish before that goes.
+        numerava::FinishStartupPreparation();
         return 1;
     }
     Q_INIT_RESOURCE(numerava);
+    // Before the first window: Qt keeps the first accessible interface it made for a widget.
+    numerava::InstallControlsAccessibility();
+    numerava::InstallEquationAccessibility();
     numerava::RegisterFonts();
     NUMERAVA_MARK("fonts registered");
 
@@ -96,5 +103,7 @@ int main(int argc, char** argv) {
     // checks every picture the screens show.
     window.Start(numerava::ProgramPictureFiles());
     NUMERAVA_MARK("welcome screen built");
-    return app.exec();
+    const int status = app.exec();
+    numerava::FinishStartupPreparation();
+    return status;
 }

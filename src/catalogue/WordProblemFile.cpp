@@ -153,8 +153,11 @@ WordProblemFileError LoadWordProblemFile(const std::string& path, TWordProblemFi
     result = {};
     std::string bytes;
     TWordProblemFile file;
-    if (const WordProblemFileError error = ReadBytes(WithForwardSlashes(path), bytes);
-        error != WordProblemFileError::None)
+    // The path is UTF-8 like every text of the program: made from char8_t it is read as such on every
+    // system (Windows would read a plain string in its ANSI code page).
+    const std::string slashes = WithForwardSlashes(path);
+    const std::filesystem::path local8(std::u8string(slashes.begin(), slashes.end()));
+    if (const WordProblemFileError error = ReadBytes(local8, bytes); error != WordProblemFileError::None)
         result.Error = error;
     else file = ParseWordProblemFile(bytes, result);
 

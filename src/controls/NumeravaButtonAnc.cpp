@@ -1,5 +1,7 @@
 #include "controls/NumeravaButtonAnc.h"
 
+#include "platform/AccessibleEvents.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,10 +35,15 @@ TNVCustomButton::TNVCustomButton(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+TNVCustomButton::~TNVCustomButton() { picture_.AbandonPrepared(); }
+
 void TNVCustomButton::SetPushed(bool pushed) {
     if (pushed == pushed_) return;
     pushed_ = pushed;
     update();
+    QAccessible::State changed;
+    changed.pressed = changed.checked = true;
+    NotifyAccessibleStateChanged(this, changed);
     DoPush();
 }
 
@@ -131,6 +138,7 @@ void TNVCustomButton::SetCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     update();
+    NotifyAccessibleNameChanged(this);
 }
 
 void TNVCustomButton::SetCaption(std::string_view utf8Caption) {

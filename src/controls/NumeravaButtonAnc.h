@@ -37,6 +37,7 @@ class TNVCustomButton : public QWidget {
 
 public:
     explicit TNVCustomButton(QWidget* parent = nullptr);
+    ~TNVCustomButton() override;
 
     // While the screen is building its controls: pushing notifies nobody and releases no radios.
     bool Loading() const { return loading_; }

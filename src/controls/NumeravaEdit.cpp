@@ -1,11 +1,14 @@
 #include "controls/NumeravaEdit.h"
 
+#include "platform/AccessibleEvents.h"
 #include "platform/Fonts.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace numerava {
 
@@ -19,10 +22,11 @@ TNumeravaEdit::TNumeravaEdit(QWidget* parent) : QWidget(parent) {
 
 void TNumeravaEdit::SetText(const QString& text) {
     if (text == text_) return;
-    text_ = text;
+    const QString before = std::exchange(text_, text);
     FitWidth();
     if (hasFocus() && caret_) blink_.Restart();
     Invalidate();
+    NotifyAccessibleTextChanged(this, before, text_);
 }
 
 void TNumeravaEdit::SetText(std::string_view utf8Text) {

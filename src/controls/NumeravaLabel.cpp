@@ -1,5 +1,7 @@
 #include "controls/NumeravaLabel.h"
 
+#include "platform/AccessibleEvents.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -7,10 +9,15 @@ namespace numerava {
 
 TNumeravaLabel::TNumeravaLabel(QWidget* parent) : QWidget(parent) {}
 
+TNumeravaLabel::~TNumeravaLabel() {
+    if (prepared_) prepared_->Abandon();
+}
+
 void TNumeravaLabel::SetCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     Changed();
+    NotifyAccessibleNameChanged(this);
 }
 
 void TNumeravaLabel::SetCaption(std::string_view utf8Caption) {
@@ -149,7 +156,8 @@ void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (color_.isValid()) painter.fillRect(rect(), color_);
     const TLook look = Look();
-    if (prepared_ && preparedLook_ == look) painter.drawImage(0, 0, prepared_->Image());
+    if (prepared_ && preparedLook_ == look && !prepared_->Image().isNull())
+        painter.drawImage(0, 0, prepared_->Image());
     else DrawLook(painter, look);
 }
 

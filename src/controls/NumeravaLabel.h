@@ -32,6 +32,7 @@ class TNumeravaLabel : public QWidget {
 
 public:
     explicit TNumeravaLabel(QWidget* parent = nullptr);
+    ~TNumeravaLabel() override;
 
     // Line breaks ("\r\n", "\r" or "\n") start new lines.
     const QString& Caption() const { return caption_; }

@@ -48,6 +48,7 @@ class TImage : public QWidget {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr) : QWidget(parent) {}
+    ~TImage() override { picture_.AbandonPrepared(); }
     // Loads by the program's path ("Graphics\\soutez.jpg") or a resource path (":/flag_cz.bmp").
     bool Load(std::string_view path);
     void SetPicture(TPicture picture);

@@ -1,54 +1,60 @@
 #include "core/Encoding.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <stdexcept>
+#include <array>
+#include <cstdint>
 
 namespace numerava {
 
 namespace {
 
-class Converter {
-public:
-    Converter() : handle_(iconv_open("UTF-8", "WINDOWS-1250")) {
-        if (handle_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("The Windows-1250 decoder is not available");
-    }
-    ~Converter() { iconv_close(handle_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    std::string Decode(std::string_view bytes) {
-        iconv(handle_, nullptr, nullptr, nullptr, nullptr); // reset the shift state
-        std::string out;
-        out.reserve(bytes.size() * 2);
-        char buffer[1024];
-        auto* in = const_cast<char*>(bytes.data());
-        size_t inLeft = bytes.size();
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            const size_t result = iconv(handle_, &in, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (result == static_cast<size_t>(-1) && errno != E2BIG) {
-                // An undefined byte of the code page: replace it and go on.
-                out += "\xEF\xBF\xBD";
-                ++in;
-                --inLeft;
-            }
-        }
-        return out;
-    }
-
-private:
-    iconv_t handle_;
+// Windows-1250 bytes 0x80..0xFF as Unicode code points (bytes below 0x80 are ASCII). The five byte
+// values the code page leaves undefined hold U+FFFD. The table is the code page's published mapping;
+// a test compares it byte by byte with Qt's (ICU's) decoder.
+// clang-format off
+constexpr std::array<char16_t, 128> UpperHalf = {
+    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0xFFFD, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 88
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, // 98
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7, // A0
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, // A8
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7, // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
+// clang-format on
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
 
 } // namespace
 
 std::string DecodeWindows1250(std::string_view bytes) {
-    thread_local Converter converter;
-    return converter.Decode(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char byte : bytes) {
+        const auto value = static_cast<uint8_t>(byte);
+        if (value < 0x80) out += byte;
+        else AppendUtf8(out, UpperHalf[value - 0x80u]);
+    }
+    return out;
 }
 
 size_t CodePointCount(std::string_view utf8) {

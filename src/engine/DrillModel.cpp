@@ -21,6 +21,18 @@ bool AcceptsN(int area) { return area == 3 || area == 5 || area == 6; }
 
 } // namespace
 
+char AnswerKey(char32_t character) {
+    if (character < 128) return static_cast<char>(character);
+    // The top row from the key "2" to the key "0"; "+" on the key "1" stays an ignored character.
+    static constexpr std::pair<char32_t, char> topRow[] = {
+        {U'ě', '2'}, {U'ľ', '2'}, {U'š', '3'}, {U'č', '4'}, {U'ř', '5'}, {U'ť', '5'},
+        {U'ž', '6'}, {U'ý', '7'}, {U'á', '8'}, {U'í', '9'}, {U'é', '0'},
+    };
+    for (const auto& [letter, digit] : topRow)
+        if (letter == character) return digit;
+    return 0;
+}
+
 TDrillModel::TDrillModel(const TDrillSetup& setup, TDrillWindowFields window, ClockFunction clock,
                          GenerateFunction generate)
     : setup_(setup), window_(window), clock_(std::move(clock)), generate_(std::move(generate)),

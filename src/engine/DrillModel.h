@@ -38,6 +38,11 @@ struct TDrillWindowFields {
 // Colours of the answer field and the verdict; Answer is the typing colour (see AnswerColorBlack).
 enum class TDrillColor { Answer, Yellow, Green, Red };
 
+// The key an answer field takes for a typed character: ASCII as it is; the letters of the unshifted
+// top row of Czech and Slovak keyboards ("ěščřžýáíé", "ľščťžýáíé") as the digits 2 to 0 printed on
+// their keys, so that a child need not hold Shift; 0 (no key) for any other character.
+char AnswerKey(char32_t character);
+
 // The screen that follows the drill.
 enum class TDrillEnd { None, PracticeSummary, ExpertSummary, BikeResult, EndBike };
 
@@ -90,6 +95,8 @@ public:
 
     // lblNAN.
     bool NotANumberVisible() const { return nanVisible_; }
+    // Whether it shows "Toto není číslo!!" rather than the hint on "N" of areas 3, 5 and 6.
+    bool NotANumberMessageShown() const { return nanVisible_ && NotANumberTicks_ > 0; }
     const std::string& NotANumberText() const { return nanText_; }
 
     // Verdict display (pnlResult and its children).

@@ -2,6 +2,7 @@
 
 #include "equation/Markup.h"
 #include "equation/QtMarkupCanvas.h"
+#include "platform/AccessibleEvents.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,6 +66,7 @@ void TNumeravaEquation::SetText(std::string_view text) {
     if (text == text_) return;
     text_ = text;
     Invalidate();
+    NotifyAccessibleNameChanged(this);
 }
 
 void TNumeravaEquation::SetFont(const TFontState& font) {

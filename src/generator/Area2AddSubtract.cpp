@@ -16,14 +16,14 @@ void Natural(TGenerateContext& context, bool addition) {
     if (addition) {
         a = scales[R(3)] * (R(99) + 1);
         b = 10 * (R(99) + 1);
-        return SetBody(context, Body(a, " + ", b), a + b);
+        return SetBody(context, Cat(a, " + ", b), a + b);
     }
     do {
         const int scale = scales[R(3)];
         a = scale * (R(99) + 1);
         b = scale * (R(99) + 1);
     } while (!(b < a));
-    SetBody(context, Body(a, " - ", b), a - b);
+    SetBody(context, Cat(a, " - ", b), a - b);
 }
 
 // Five sub-kinds of tenths and hundredths; sub-kind 4 sums to 1 or differs by 1 (1,37 - 0,37).

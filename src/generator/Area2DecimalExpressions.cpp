@@ -23,30 +23,30 @@ void DecimalExpression(TGenerateContext& context) {
     case 0:
         drawSum();
         if (R(2) == 0)
-            return tenths(Body(a, ",", b, " + ", c, ",", d, " + ", w), 10 * a + b + 10 * c + d + 10 * w);
-        return tenths(Body(w, " + ", a, ",", b, " + ", c, ",", d), 10 * a + b + 10 * c + d + 10 * w);
+            return tenths(Cat(a, ",", b, " + ", c, ",", d, " + ", w), 10 * a + b + 10 * c + d + 10 * w);
+        return tenths(Cat(w, " + ", a, ",", b, " + ", c, ",", d), 10 * a + b + 10 * c + d + 10 * w);
     case 1:
         do drawSum();
         while (!(10 * a + b + 10 * c + d - 10 * w > 0));
-        return tenths(Body(a, ",", b, " + ", c, ",", d, " - ", w), 10 * a + b + 10 * c + d - 10 * w);
+        return tenths(Cat(a, ",", b, " + ", c, ",", d, " - ", w), 10 * a + b + 10 * c + d - 10 * w);
     case 2:
         do drawSum();
         while (!(10 * a + b - 10 * c - d - 10 * w > 0));
-        return tenths(Body(a, ",", b, " - ", c, ",", d, " - ", w), 10 * a + b - 10 * c - d - 10 * w);
+        return tenths(Cat(a, ",", b, " - ", c, ",", d, " - ", w), 10 * a + b - 10 * c - d - 10 * w);
     case 3: // ten times a decimal plus a whole number
         a = R(3);
         b = R(9) + 1;
         c = R(5) + 1;
-        if (R(2) != 0) return tenths(Body(a, ",", b, " *10 + ", c), 10 * (10 * a + b + c));
-        return tenths(Body("10 * ", a, ",", b, " + ", c), 10 * (10 * a + b + c));
+        if (R(2) != 0) return tenths(Cat(a, ",", b, " *10 + ", c), 10 * (10 * a + b + c));
+        return tenths(Cat("10 * ", a, ",", b, " + ", c), 10 * (10 * a + b + c));
     case 4: // ten times a decimal minus a smaller whole number
         do {
             a = R(3);
             b = R(9) + 1;
             c = R(10) + 1;
         } while (!(c < 10 * a + b));
-        if (R(2) != 0) return tenths(Body(a, ",", b, " *10 - ", c), 10 * (10 * a + b - c));
-        return tenths(Body("10 * ", a, ",", b, " - ", c), 10 * (10 * a + b - c));
+        if (R(2) != 0) return tenths(Cat(a, ",", b, " *10 - ", c), 10 * (10 * a + b - c));
+        return tenths(Cat("10 * ", a, ",", b, " - ", c), 10 * (10 * a + b - c));
     case 5: // a whole number minus ten times a decimal
         do {
             a = R(3);
@@ -54,23 +54,23 @@ void DecimalExpression(TGenerateContext& context) {
             c = R(10) + 1;
         } while (!(10 * a + b < c));
         switch (R(4)) {
-        case 0: return tenths(Body(c, " - 10 * ", a, ",", b), 10 * (c - 10 * a - b));
-        case 1: return tenths(Body(c, " - ", a, ",", b, " * 10"), 10 * (c - 10 * a - b));
-        case 2: return tenths(Body(c, " - (10 * ", a, ",", b, ")"), 10 * (c - 10 * a - b));
-        default: return tenths(Body(c, " - (", a, ",", b, " * 10)"), 10 * (c - 10 * a - b));
+        case 0: return tenths(Cat(c, " - 10 * ", a, ",", b), 10 * (c - 10 * a - b));
+        case 1: return tenths(Cat(c, " - ", a, ",", b, " * 10"), 10 * (c - 10 * a - b));
+        case 2: return tenths(Cat(c, " - (10 * ", a, ",", b, ")"), 10 * (c - 10 * a - b));
+        default: return tenths(Cat(c, " - (", a, ",", b, " * 10)"), 10 * (c - 10 * a - b));
         }
     case 6: { // a decimal ending in 2 or 5 times 2 and 5 in seven arrangements
         a = R(3);
         const int y = R(2) != 0 ? 2 : 5;
         const int value = 100 * a + 10 * y;
         switch (R(7)) {
-        case 0: return tenths(Body("2 * ", a, ",", y, " * 5"), value);
-        case 1: return tenths(Body("5 * ", a, ",", y, " * 2"), value);
-        case 2: return tenths(Body("5 * 2 * ", a, ",", y), value);
-        case 3: return tenths(Body(a, ",", y, " * 2 * 5"), value);
-        case 4: return tenths(Body("(2 * ", a, ",", y, ") * 5"), value);
-        case 5: return tenths(Body("(5 * ", a, ",", y, ") * 2"), value);
-        default: return tenths(Body("5 * (2 * ", a, ",", y, ")"), value);
+        case 0: return tenths(Cat("2 * ", a, ",", y, " * 5"), value);
+        case 1: return tenths(Cat("5 * ", a, ",", y, " * 2"), value);
+        case 2: return tenths(Cat("5 * 2 * ", a, ",", y), value);
+        case 3: return tenths(Cat(a, ",", y, " * 2 * 5"), value);
+        case 4: return tenths(Cat("(2 * ", a, ",", y, ") * 5"), value);
+        case 5: return tenths(Cat("(5 * ", a, ",", y, ") * 2"), value);
+        default: return tenths(Cat("5 * (2 * ", a, ",", y, ")"), value);
         }
     }
     case 7: { // half an odd number plus m and a half: a whole number
@@ -80,10 +80,10 @@ void DecimalExpression(TGenerateContext& context) {
         a = 2 * p + 1;
         const int value = 10 * (p + m + 1);
         switch (form) {
-        case 0: return tenths(Body(a, " : 2 + ", m, ",5"), value);
-        case 1: return tenths(Body(m, ",5 + ", a, " : 2"), value);
-        case 2: return tenths(Body("(", a, " : 2) + ", m, ",5"), value);
-        default: return tenths(Body(m, ",5 + (", a, " : 2)"), value);
+        case 0: return tenths(Cat(a, " : 2 + ", m, ",5"), value);
+        case 1: return tenths(Cat(m, ",5 + ", a, " : 2"), value);
+        case 2: return tenths(Cat("(", a, " : 2) + ", m, ",5"), value);
+        default: return tenths(Cat(m, ",5 + (", a, " : 2)"), value);
         }
     }
     case 8: { // a tenth of a number plus m and a half
@@ -91,10 +91,10 @@ void DecimalExpression(TGenerateContext& context) {
         const int m = R(5);
         const int value = a + 10 * m + 5;
         switch (R(4)) {
-        case 0: return tenths(Body(a, " : 10 + ", m, ",5"), value);
-        case 1: return tenths(Body(m, ",5 + ", a, " : 10"), value);
-        case 2: return tenths(Body("(", a, " : 10) + ", m, ",5"), value);
-        default: return tenths(Body(m, ",5 + (", a, " : 10)"), value);
+        case 0: return tenths(Cat(a, " : 10 + ", m, ",5"), value);
+        case 1: return tenths(Cat(m, ",5 + ", a, " : 10"), value);
+        case 2: return tenths(Cat("(", a, " : 10) + ", m, ",5"), value);
+        default: return tenths(Cat(m, ",5 + (", a, " : 10)"), value);
         }
     }
     default: { // a tenth of a number minus m and a half
@@ -103,8 +103,8 @@ void DecimalExpression(TGenerateContext& context) {
             a = R(59) + 1;
             m = R(5);
         } while (!(a - 10 * m - 5 > 0));
-        if (R(2) == 0) return tenths(Body(a, " : 10 - ", m, ",5"), a - 10 * m - 5);
-        return tenths(Body("(", a, " : 10) - ", m, ",5"), a - 10 * m - 5);
+        if (R(2) == 0) return tenths(Cat(a, " : 10 - ", m, ",5"), a - 10 * m - 5);
+        return tenths(Cat("(", a, " : 10) - ", m, ",5"), a - 10 * m - 5);
     }
     }
 }

@@ -39,8 +39,8 @@ void AddOrSubtractFractions(TGenerateContext& context) {
             m = R(10) + 2;
         } while (!(m < o));
         if (kind == 0)
-            return SetBody(context, Body("&</<", m, "><", o, ">>< + ></<", o - m, "><", o, ">>< = >"), 1);
-        return SetBody(context, Body("&</<", m, "><", o, ">>< - ></<", m, "><", o, ">>< = >"), 0);
+            return SetBody(context, Cat("&</<", m, "><", o, ">>< + ></<", o - m, "><", o, ">>< = >"), 1);
+        return SetBody(context, Cat("&</<", m, "><", o, ">>< - ></<", m, "><", o, ">>< = >"), 0);
     case 2:
     case 3:
         do {
@@ -50,13 +50,13 @@ void AddOrSubtractFractions(TGenerateContext& context) {
         } while (!(c + m < o));
         if (kind == 2) {
             return SetBody(context, complete,
-                           Body("&</<", m, "><", o, ">>< + ></<", c, "><", o, ">>< = ></<", c + m, "><",
-                                Blank, ">>", BlankPrompt),
+                           Cat("&</<", m, "><", o, ">>< + ></<", c, "><", o, ">>< = ></<", c + m, "><", Blank,
+                               ">>", BlankPrompt),
                            o);
         }
         return SetBody(context, complete,
-                       Body("&</<", m, "><", o, ">>< + ></<", c, "><", o, ">>< = ></<", Blank, "><", o, ">>",
-                            BlankPrompt),
+                       Cat("&</<", m, "><", o, ">>< + ></<", c, "><", o, ">>< = ></<", Blank, "><", o, ">>",
+                           BlankPrompt),
                        c + m);
     case 4:
         do {
@@ -65,13 +65,13 @@ void AddOrSubtractFractions(TGenerateContext& context) {
             c = R(10) + 1;
         } while (!(0 < m - c && m - c < o));
         return SetBody(context, complete,
-                       Body("&</<", m, "><", o, ">>< - ></<", c, "><", o, ">>< = ></<", Blank, "><", o, ">>",
-                            BlankPrompt),
+                       Cat("&</<", m, "><", o, ">>< - ></<", c, "><", o, ">>< = ></<", Blank, "><", o, ">>",
+                           BlankPrompt),
                        m - c);
     case 10:
         o = 2 * R(5) + 2;
         return SetBody(context, complete,
-                       Body("&</<1><", o, ">>< + ></<1><", o, ">>< = ></<1><", Blank, ">>", BlankPrompt),
+                       Cat("&</<1><", o, ">>< + ></<1><", o, ">>< = ></<1><", Blank, ">>", BlankPrompt),
                        o / 2);
     default: break;
     }
@@ -82,27 +82,27 @@ void AddOrSubtractFractions(TGenerateContext& context) {
     case 5:
         return SetBody(
             context, complete,
-            Body(" &<", n.w, "></<", n.m, "><", n.o, ">>< = ></<", Blank, "><", n.o, ">>", BlankPrompt),
+            Cat(" &<", n.w, "></<", n.m, "><", n.o, ">>< = ></<", Blank, "><", n.o, ">>", BlankPrompt),
             n.Improper());
     case 6:
         return SetBody(context, complete,
-                       Body(" &<", n.w, "></<", n.m, "><", n.o, ">>< = ></<", n.Improper(), "><", Blank, ">>",
-                            BlankPrompt),
+                       Cat(" &<", n.w, "></<", n.m, "><", n.o, ">>< = ></<", n.Improper(), "><", Blank, ">>",
+                           BlankPrompt),
                        n.o);
     case 7:
         return SetBody(context, complete,
-                       Body(" &</<", n.Improper(), "><", n.o, ">>< = ><", Blank, "></<", n.m, "><", n.o, ">>",
-                            BlankPrompt),
+                       Cat(" &</<", n.Improper(), "><", n.o, ">>< = ><", Blank, "></<", n.m, "><", n.o, ">>",
+                           BlankPrompt),
                        n.w);
     case 8:
         return SetBody(context, complete,
-                       Body(" &</<", n.Improper(), "><", n.o, ">>< = ><", n.w, "></<", Blank, "><", n.o, ">>",
-                            BlankPrompt),
+                       Cat(" &</<", n.Improper(), "><", n.o, ">>< = ><", n.w, "></<", Blank, "><", n.o, ">>",
+                           BlankPrompt),
                        n.m);
     default:
         return SetBody(context, complete,
-                       Body(" &</<", n.Improper(), "><", n.o, ">>< = ><", n.w, "></<", n.m, "><", Blank, ">>",
-                            BlankPrompt),
+                       Cat(" &</<", n.Improper(), "><", n.o, ">>< = ><", n.w, "></<", n.m, "><", Blank, ">>",
+                           BlankPrompt),
                        n.o);
     }
 }

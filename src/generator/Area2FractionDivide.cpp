@@ -95,17 +95,17 @@ void DivideFractions(TGenerateContext& context) {
             m = R(20) + 2;
         } while (!(m != o && o % m != 0));
         if (R(2) != 0) {
-            context.Suffix = Body(" : ", m);
-            return SetBody(context, complete, Body(" &</<", o, "><", m, ">>< = >"), o);
+            context.Suffix = Cat(" : ", m);
+            return SetBody(context, complete, Cat(" &</<", o, "><", m, ">>< = >"), o);
         }
-        return SetBody(context, complete, Body(" &</<", o, "><", m, ">>< = ><", o, ">< : >"), m);
+        return SetBody(context, complete, Cat(" &</<", o, "><", m, ">>< = ><", o, ">< : >"), m);
     case 1: // a fraction that is a whole number
         do {
             t = R(2);
             o = t != 0 ? R(30) + 2 : 10 * R(30) + 20;
             m = R(10) + 2;
         } while (o % m != 0);
-        return SetBody(context, Body(" &</<", o, "><", m, ">>< = >"), o / m);
+        return SetBody(context, Cat(" &</<", o, "><", m, ">>< = >"), o / m);
     case 2: { // hundredths or tenths as a decimal
         int denominator = 0;
         do {
@@ -113,22 +113,22 @@ void DivideFractions(TGenerateContext& context) {
             o = t != 0 ? R(329) + 1 : R(29) + 1;
             denominator = t != 0 ? 100 : 10;
         } while (o % denominator == 0);
-        return SetBody(context, CaptionWriteDecimal(), Body(" &</<", o, "><", denominator, ">>< = >"), o,
+        return SetBody(context, CaptionWriteDecimal(), Cat(" &</<", o, "><", denominator, ">>< = >"), o,
                        t != 0 ? 2 : 1);
     }
     case 3: // halves as a decimal
         o = 2 * R(6) + 1;
-        return SetBody(context, CaptionWriteDecimal(), Body("&</<", o, "><2>>< = >"), 5 * o, 1);
+        return SetBody(context, CaptionWriteDecimal(), Cat("&</<", o, "><2>>< = >"), 5 * o, 1);
     case 4: {
         o = R(9) + 1;
         m = R(9) + 1;
         const int s = R(20);
         if (s < static_cast<int>(BlankNumerators.size())) {
             const DecimalRow& row = BlankNumerators[static_cast<std::size_t>(s)];
-            return SetBody(context, complete, Body(row.Prefix, row.Number, ">>", BlankPrompt), row.Answer);
+            return SetBody(context, complete, Cat(row.Prefix, row.Number, ">>", BlankPrompt), row.Answer);
         }
         return SetBody(context, complete,
-                       Body("&<", o, ",", m, ">< = ></<", Blank, "><", 10, ">>", BlankPrompt), 10 * o + m);
+                       Cat("&<", o, ",", m, ">< = ></<", Blank, "><", 10, ">>", BlankPrompt), 10 * o + m);
     }
     case 5: {
         o = R(9) + 1;
@@ -136,37 +136,37 @@ void DivideFractions(TGenerateContext& context) {
         const int s = R(15);
         if (s < static_cast<int>(BlankDenominators.size())) {
             const DecimalRow& row = BlankDenominators[static_cast<std::size_t>(s)];
-            return SetBody(context, complete, Body(row.Prefix, row.Number, "><", Blank, ">>", BlankPrompt),
+            return SetBody(context, complete, Cat(row.Prefix, row.Number, "><", Blank, ">>", BlankPrompt),
                            row.Answer);
         }
         return SetBody(context, complete,
-                       Body("&<", o, ",", m, ">< = ></<", 10 * o + m, "><", Blank, ">>", BlankPrompt), 10);
+                       Cat("&<", o, ",", m, ">< = ></<", 10 * o + m, "><", Blank, ">>", BlankPrompt), 10);
     }
     case 6: { // reduce to lowest terms: the blank is the denominator
         const int c = R(5) + 2;
         const auto [l, h] = LowestTerms[static_cast<std::size_t>(R(12))];
         return SetBody(context, CaptionLowestTerms(),
-                       Body("&</<", l * c, "><", h * c, ">>< = ></<", l, "><", Blank, ">>", BlankPrompt), h);
+                       Cat("&</<", l * c, "><", h * c, ">>< = ></<", l, "><", Blank, ">>", BlankPrompt), h);
     }
     case 7: {
         const Quotient q = DrawQuotient();
         return SetBody(context, complete,
-                       Body("&</<", q.m, "><", q.o, ">>< : ></<", q.c, "><", q.d, ">>< = ></<", Blank, "><",
-                            q.o * q.c, ">>", BlankPrompt),
+                       Cat("&</<", q.m, "><", q.o, ">>< : ></<", q.c, "><", q.d, ">>< = ></<", Blank, "><",
+                           q.o * q.c, ">>", BlankPrompt),
                        q.m * q.d);
     }
     case 8: {
         const Quotient q = DrawQuotient();
         return SetBody(context, complete,
-                       Body("&</<", q.m, "><", q.o, ">>< : ></<", q.c, "><", q.d, ">>< = ></<", q.m * q.d,
-                            "><", Blank, ">>", BlankPrompt),
+                       Cat("&</<", q.m, "><", q.o, ">>< : ></<", q.c, "><", q.d, ">>< = ></<", q.m * q.d,
+                           "><", Blank, ">>", BlankPrompt),
                        q.o * q.c);
     }
     default: { // reduce to lowest terms: the blank is the numerator
         const int c = R(5) + 2;
         const auto [g, f] = LowestTerms[static_cast<std::size_t>(R(12))];
         return SetBody(context, CaptionLowestTerms(),
-                       Body("&</<", g * c, "><", f * c, ">>< = ></<", Blank, "><", f, ">>", BlankPrompt), g);
+                       Cat("&</<", g * c, "><", f * c, ">>< = ></<", Blank, "><", f, ">>", BlankPrompt), g);
     }
     }
 }

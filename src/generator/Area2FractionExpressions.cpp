@@ -31,8 +31,8 @@ void FractionOfSum(TGenerateContext& context) {
             b = R(20) + 2;
             c = R(10) + 2;
         } while ((sum ? a + b : a - b) % c != 0);
-        if (sum) return SetBody(context, Body(" &</<", a, " + ", b, "><", c, ">>< = >"), (a + b) / c);
-        return SetBody(context, Body(" &</<", a, " - ", b, "><", c, ">>< = >"), (a - b) / c);
+        if (sum) return SetBody(context, Cat(" &</<", a, " + ", b, "><", c, ">>< = >"), (a + b) / c);
+        return SetBody(context, Cat(" &</<", a, " - ", b, "><", c, ">>< = >"), (a - b) / c);
     }
     if (u == 2) {
         do {
@@ -40,14 +40,14 @@ void FractionOfSum(TGenerateContext& context) {
             b = R(10) + 1;
             c = R(10) + 1;
         } while (!(b != c && a % (b - c) == 0));
-        return SetBody(context, Body(" &</<", a, "><", b, " - ", c, ">>< = >"), a / (b - c));
+        return SetBody(context, Cat(" &</<", a, "><", b, " - ", c, ">>< = >"), a / (b - c));
     }
     do {
         a = R(30) + 1;
         b = R(10) + 1;
         c = R(10) + 1;
     } while (a % (b + c) != 0);
-    SetBody(context, Body(" &</<", a, "><", b, " + ", c, ">>< = >"), a / (b + c));
+    SetBody(context, Cat(" &</<", a, "><", b, " + ", c, ">>< = >"), a / (b + c));
 }
 
 } // namespace
@@ -67,10 +67,10 @@ void FractionExpression(TGenerateContext& context) {
             n = R(3);
         } while (!SmallProper(a, b));
         if (n == 0)
-            return SetBody(context,
-                           Body("&<", w, "></<", a, "><", b, ">>< + ></<", b - a, "><", b, ">>< = >"), w + 1);
+            return SetBody(context, Cat("&<", w, "></<", a, "><", b, ">>< + ></<", b - a, "><", b, ">>< = >"),
+                           w + 1);
         return SetBody(context,
-                       Body("&<", w, "></<", a, "><", b, ">>< + ><", n, "></<", b - a, "><", b, ">>< = >"),
+                       Cat("&<", w, "></<", a, "><", b, ">>< + ><", n, "></<", b - a, "><", b, ">>< = >"),
                        w + n + 1);
     case 1: // w a/b - n a/b: the fractions cancel
         do {
@@ -81,36 +81,36 @@ void FractionExpression(TGenerateContext& context) {
         } while (!(n <= w && SmallProper(a, b)));
         if (n != 0) {
             return SetBody(context,
-                           Body("&<", w, "></<", a, "><", b, ">>< - ><", n, "></<", a, "><", b, ">>< = >"),
+                           Cat("&<", w, "></<", a, "><", b, ">>< - ><", n, "></<", a, "><", b, ">>< = >"),
                            w - n);
         }
-        return SetBody(context, Body("&<", w, "></<", a, "><", b, ">>< - ></<", a, "><", b, ">>< = >"), w);
+        return SetBody(context, Cat("&<", w, "></<", a, "><", b, ">>< - ></<", a, "><", b, ">>< = >"), w);
     case 2: { // tenths as a decimal and as a fraction, the first minus the second
         do {
             a = R(9) + 1;
             d = R(9) + 1;
         } while (!(a >= d));
         context.TaskText = CaptionWriteDecimal();
-        if (R(2) != 0) return tenths(Body("&<0,", a, ">< - ></<", d, "><10>>< = >"), a - d);
-        return tenths(Body("&</<", a, "><10>>< - ><0,", d, ">< = >"), a - d);
+        if (R(2) != 0) return tenths(Cat("&<0,", a, ">< - ></<", d, "><10>>< = >"), a - d);
+        return tenths(Cat("&</<", a, "><10>>< - ><0,", d, ">< = >"), a - d);
     }
     case 3:
         a = R(9) + 1;
         d = R(9) + 1;
         context.TaskText = CaptionWriteDecimal();
-        if (R(2) != 0) return tenths(Body("&<0,", d, ">< + ></<", a, "><10>>< = >"), a + d);
-        return tenths(Body("&</<", a, "><10>>< + ><0,", d, ">< = >"), a + d);
+        if (R(2) != 0) return tenths(Cat("&<0,", d, ">< + ></<", a, "><10>>< = >"), a + d);
+        return tenths(Cat("&</<", a, "><10>>< + ><0,", d, ">< = >"), a + d);
     case 4:   // c times w and a half
         R(9); // one further draw that decides nothing
         w = R(2) + 1;
         c = HalfFactor(R(3));
-        if (R(2) == 0) return tenths(Body("&<", c, ">< * ><", w, "></<1><2>>< = >"), c * (10 * w + 5));
-        return tenths(Body("&<", w, "></<1><2>>< * ><", c, ">< = >"), c * (10 * w + 5));
+        if (R(2) == 0) return tenths(Cat("&<", c, ">< * ><", w, "></<1><2>>< = >"), c * (10 * w + 5));
+        return tenths(Cat("&<", w, "></<1><2>>< * ><", c, ">< = >"), c * (10 * w + 5));
     case 5: { // a decimal over 10 or 100
         a = R(6);
         b = R(9) + 1;
         const bool hundred = R(2) != 0;
-        return SetBody(context, Body("&</<", a, ",", b, "><", hundred ? 100 : 10, ">>< = >"), 10 * a + b,
+        return SetBody(context, Cat("&</<", a, ",", b, "><", hundred ? 100 : 10, ">>< = >"), 10 * a + b,
                        hundred ? 3 : 2);
     }
     case 6: // a decimal over a decimal, whole
@@ -120,14 +120,14 @@ void FractionExpression(TGenerateContext& context) {
             c = R(2);
             d = R(9) + 1;
         } while ((10 * a + b) % (10 * c + d) != 0);
-        return SetBody(context, Body("&</<", a, ",", b, "><", c, ",", d, ">>< = >"),
+        return SetBody(context, Cat("&</<", a, ",", b, "><", c, ",", d, ">>< = >"),
                        (10 * a + b) / (10 * c + d));
     case 7:
         do {
             a = R(9) + 1;
             b = R(9) + 1;
         } while (!(a < b && b % a != 0));
-        return SetBody(context, Body("&</<", a, "><", b, ">>< : ></<", a, "><", b, ">>< = >"), 1);
+        return SetBody(context, Cat("&</<", a, "><", b, ">>< : ></<", a, "><", b, ">>< = >"), 1);
     case 8:
     case 9:
         do {
@@ -137,13 +137,13 @@ void FractionExpression(TGenerateContext& context) {
         } while (!(a + b < c && b % a != 0));
         if (kind == 8) {
             return SetBody(context,
-                           Body("&</<", a, "><", c, ">>< + ></<", b, "><", c, ">>< + ></<", c - a - b, "><",
-                                c, ">>< = >"),
+                           Cat("&</<", a, "><", c, ">>< + ></<", b, "><", c, ">>< + ></<", c - a - b, "><", c,
+                               ">>< = >"),
                            1);
         }
         return SetBody(
             context,
-            Body("&</<", a, "><", c, ">>< + ></<", b, "><", c, ">>< - ></<", a + b, "><", c, ">>< = >"), 0);
+            Cat("&</<", a, "><", c, ">>< + ></<", b, "><", c, ">>< - ></<", a + b, "><", c, ">>< = >"), 0);
     case 10:
     case 11: { // a whole number minus or plus c times w and a half
         const char* sign = kind == 10 ? " - &<" : " + &<";
@@ -153,8 +153,8 @@ void FractionExpression(TGenerateContext& context) {
         w = R(2) + 1;
         c = R(2) == 0 ? HalfFactor(0) : 10;
         const int value = 10 * (p + 1) + direction * c * (10 * w + 5);
-        if (R(2) != 0) return tenths(Body(p + 1, sign, c, ">< * ><", w, "></<1><2>>< = >"), value);
-        return tenths(Body(p + 1, sign, w, "></<1><2>>< * ><", c, ">< = >"), value);
+        if (R(2) != 0) return tenths(Cat(p + 1, sign, c, ">< * ><", w, "></<1><2>>< = >"), value);
+        return tenths(Cat(p + 1, sign, w, "></<1><2>>< * ><", c, ">< = >"), value);
     }
     case 12:
     case 13: { // a whole number minus or plus c times one half
@@ -164,8 +164,8 @@ void FractionExpression(TGenerateContext& context) {
         R(9); // one further draw that decides nothing
         c = HalfFactor(R(3));
         const int value = 10 * (p + 1) + direction * 5 * c;
-        if (R(2) == 0) return tenths(Body(p + 1, sign, c, ">< * ></<1><2>>< = >"), value);
-        return tenths(Body(p + 1, sign, "/<1><2>>< * ><", c, ">< = >"), value);
+        if (R(2) == 0) return tenths(Cat(p + 1, sign, c, ">< * ></<1><2>>< = >"), value);
+        return tenths(Cat(p + 1, sign, "/<1><2>>< * ><", c, ">< = >"), value);
     }
     default: return FractionOfSum(context);
     }

@@ -23,7 +23,7 @@ void MultiplyFractions(TGenerateContext& context) {
             c = R(2) != 0 ? 10 : R(3) + 2;
         } while (!Proper(m, o));
         return SetBody(context, complete,
-                       Body(" &</<", m, "><", o, ">>< = ></<", Blank, "><", o * c, ">>", BlankPrompt), m * c);
+                       Cat(" &</<", m, "><", o, ">>< = ></<", Blank, "><", o * c, ">>", BlankPrompt), m * c);
     case 1:
         do {
             o = R(10) + 2;
@@ -31,7 +31,7 @@ void MultiplyFractions(TGenerateContext& context) {
             c = R(2) != 0 ? 10 : R(3) + 2;
         } while (!Proper(m, o));
         return SetBody(context, complete,
-                       Body(" &</<", m * c, "><", o * c, ">>< = ></<", Blank, "><", o, ">>", BlankPrompt), m);
+                       Cat(" &</<", m * c, "><", o * c, ">>< = ></<", Blank, "><", o, ">>", BlankPrompt), m);
     case 2:
         do {
             o = R(10) + 2;
@@ -40,8 +40,8 @@ void MultiplyFractions(TGenerateContext& context) {
             d = R(10) + 1;
         } while (!(Proper(m, o) && d < c && c % d != 0));
         return SetBody(context, complete,
-                       Body("&</<", m, "><", o, ">>< * ></<", d, "><", c, ">>< = ></<", Blank, "><", o * c,
-                            ">>", BlankPrompt),
+                       Cat("&</<", m, "><", o, ">>< * ></<", d, "><", c, ">>< = ></<", Blank, "><", o * c,
+                           ">>", BlankPrompt),
                        m * d);
     case 3:
         do {
@@ -52,26 +52,26 @@ void MultiplyFractions(TGenerateContext& context) {
         R(2); // one further draw that decides nothing
         return SetBody(
             context, complete,
-            Body(" &</<", m, "><", o, ">>< * ><", c, ">< = ></<", Blank, "><", o, ">>", BlankPrompt), m * c);
+            Cat(" &</<", m, "><", o, ">>< * ><", c, ">< = ></<", Blank, "><", o, ">>", BlankPrompt), m * c);
     case 4: // 2o times 1/o in either order
         o = R(9) + 2;
-        if (R(2) == 0) return SetBody(context, Body(" &<", 2 * o, ">< * ></<1><", o, ">>< = >"), 2);
-        return SetBody(context, Body(" &</<1><", o, ">>< * ><", 2 * o, ">< = >"), 2);
+        if (R(2) == 0) return SetBody(context, Cat(" &<", 2 * o, ">< * ></<1><", o, ">>< = >"), 2);
+        return SetBody(context, Cat(" &</<1><", o, ">>< * ><", 2 * o, ">< = >"), 2);
     case 5: // o times 1/o in either order
         o = R(9) + 2;
-        if (R(2) == 0) return SetBody(context, Body(" &<", o, ">< * ></<1><", o, ">>< = >"), 1);
-        return SetBody(context, Body(" &</<1><", o, ">>< * ><", o, ">< = >"), 1);
+        if (R(2) == 0) return SetBody(context, Cat(" &<", o, ">< * ></<1><", o, ">>< = >"), 1);
+        return SetBody(context, Cat(" &</<1><", o, ">>< * ><", o, ">< = >"), 1);
     case 6:
         do {
             o = R(9) + 2;
             m = R(9) + 2;
             c = R(100) + 2;
         } while (!(c % o == 0 && m < o));
-        return SetBody(context, Body(" &</<", m, "><", o, ">> z ", c, " = "), m * (c / o));
+        return SetBody(context, Cat(" &</<", m, "><", o, ">> z ", c, " = "), m * (c / o));
     default:
         o = R(9) + 2;
         m = R(2) == 0 ? R(9) + 2 : 10 * R(9) + 20;
-        return SetBody(context, Body(" &</<1><", o, ">> z ", o * m, " = "), m);
+        return SetBody(context, Cat(" &</<1><", o, ">> z ", o * m, " = "), m);
     }
 }
 

@@ -21,41 +21,41 @@ void IntegerExpression(TGenerateContext& context) {
         do draw12();
         while (!(b + c > a));
         switch (R(3)) {
-        case 0: return whole(Body(a, " - ", b, " - ", c), a - b - c);
-        case 1: return whole(Body(a, " - (", b, " + ", c, ")"), a - b - c);
-        default: return whole(Body("(", a, " - ", b, ") - ", c), a - b - c);
+        case 0: return whole(Cat(a, " - ", b, " - ", c), a - b - c);
+        case 1: return whole(Cat(a, " - (", b, " + ", c, ")"), a - b - c);
+        default: return whole(Cat("(", a, " - ", b, ") - ", c), a - b - c);
         }
     case 1:
         do draw12();
         while (!(a < b));
         switch (R(3)) {
-        case 0: return whole(Body(a, " - ", b, " + ", c), a - b + c);
-        case 1: return whole(Body(a, " - (", b, " - ", c, ")"), a - b + c);
-        default: return whole(Body("(", a, " - ", b, ") + ", c), a - b + c);
+        case 0: return whole(Cat(a, " - ", b, " + ", c), a - b + c);
+        case 1: return whole(Cat(a, " - (", b, " - ", c, ")"), a - b + c);
+        default: return whole(Cat("(", a, " - ", b, ") + ", c), a - b + c);
         }
     case 2:
         do {
             a = R(12) + 1;
             b = R(12) + 1;
         } while (!(a < b));
-        if (R(2) != 0) return whole(Body("- (", a, " + ", b, ")"), -(a + b));
-        return whole(Body("- (", a, " - ", b, ")"), b - a);
+        if (R(2) != 0) return whole(Cat("- (", a, " + ", b, ")"), -(a + b));
+        return whole(Cat("- (", a, " - ", b, ")"), b - a);
     case 3:
         do {
             a = R(10) + 1;
             b = R(10) + 1;
             c = R(5) + 2;
         } while (!(a < b));
-        if (R(2) != 0) return whole(Body(c, " * ", a, " - ", c, " * ", b), c * (a - b));
-        return whole(Body(c, " * (", a, " - ", b, ")"), c * (a - b));
+        if (R(2) != 0) return whole(Cat(c, " * ", a, " - ", c, " * ", b), c * (a - b));
+        return whole(Cat(c, " * (", a, " - ", b, ")"), c * (a - b));
     case 4:
         do {
             a = R(10) + 1;
             b = R(30) + 1;
             c = R(6) + 2;
         } while (!(b % c == 0 && a < b / c));
-        if (R(2) != 0) return whole(Body(a, " - (", b, " : ", c, ")"), a - b / c);
-        return whole(Body(a, " - ", b, " : ", c), a - b / c);
+        if (R(2) != 0) return whole(Cat(a, " - (", b, " : ", c, ")"), a - b / c);
+        return whole(Cat(a, " - ", b, " : ", c), a - b / c);
     case 5: // two decimals, the second larger by more than one
         do {
             a = R(6) + 1;
@@ -63,24 +63,24 @@ void IntegerExpression(TGenerateContext& context) {
             c = R(5);
             d = R(9) + 1;
         } while (!((10 * a + b) - (10 * c + d) <= -11));
-        if (b != 0) return tenths(Body(a, ",", b, " - ", c, ",", d), 10 * a + b - 10 * c - d);
-        return tenths(Body(a, " - ", c, ",", d), 10 * a + b - 10 * c - d);
+        if (b != 0) return tenths(Cat(a, ",", b, " - ", c, ",", d), 10 * a + b - 10 * c - d);
+        return tenths(Cat(a, " - ", c, ",", d), 10 * a + b - 10 * c - d);
     case 6:
         do {
             a = R(20) + 1;
             b = R(8) + 1;
             c = R(8) + 1;
         } while (!(a < b * c));
-        if (R(2) != 0) return whole(Body(a, " - (", b, " * ", c, ")"), a - b * c);
-        return whole(Body(a, " - ", b, " * ", c), a - b * c);
+        if (R(2) != 0) return whole(Cat(a, " - (", b, " * ", c, ")"), a - b * c);
+        return whole(Cat(a, " - ", b, " * ", c), a - b * c);
     case 7: { // a negative two-digit number divided by ten; a and b are its digits
         a = R(3) + 1;
         b = R(9) + 1;
         const int value = -(10 * a + b);
         switch (R(3)) {
-        case 0: return tenths(Body("-", a, b, " : ", 10), value);
-        case 1: return tenths(Body("(-", a, b, ") : ", 10), value);
-        default: return tenths(Body(a, b, " : (-", 10, ")"), value);
+        case 0: return tenths(Cat("-", a, b, " : ", 10), value);
+        case 1: return tenths(Cat("(-", a, b, ") : ", 10), value);
+        default: return tenths(Cat(a, b, " : (-", 10, ")"), value);
         }
     }
     default: { // a negative decimal times 10, 100 or 1000
@@ -90,11 +90,11 @@ void IntegerExpression(TGenerateContext& context) {
         c = powers[R(3)];
         const int value = -c * (10 * a + b);
         switch (R(5)) {
-        case 0: return tenths(Body("-", a, ",", b, " * ", c), value);
-        case 1: return tenths(Body("(-", a, ",", b, ") * ", c), value);
-        case 2: return tenths(Body(a, ",", b, " * (-", c, ")"), value);
-        case 3: return tenths(Body(c, " * (-", a, ",", b, ")"), value);
-        default: return tenths(Body("-", c, " * ", a, ",", b), value);
+        case 0: return tenths(Cat("-", a, ",", b, " * ", c), value);
+        case 1: return tenths(Cat("(-", a, ",", b, ") * ", c), value);
+        case 2: return tenths(Cat(a, ",", b, " * (-", c, ")"), value);
+        case 3: return tenths(Cat(c, " * (-", a, ",", b, ")"), value);
+        default: return tenths(Cat("-", c, " * ", a, ",", b), value);
         }
     }
     }

@@ -5,11 +5,7 @@
 
 namespace numerava::area2 {
 
-namespace {
-
-bool Between(int low, int value, int high) { return low <= value && value <= high; }
-
-} // namespace
+namespace {} // namespace
 
 void NaturalExpression(TGenerateContext& context) {
     int a = 0, b = 0, c = 0, d = 0;
@@ -20,58 +16,58 @@ void NaturalExpression(TGenerateContext& context) {
             b = R(10) + 1;
             c = 100 * (R(10) + 1);
         } while (!(a + b * c <= 10000));
-        return SetBody(context, Body(a, " + ", b, " * ", c), a + b * c);
+        return SetBody(context, Cat(a, " + ", b, " * ", c), a + b * c);
     case 1:
         do {
             a = 100 * (R(20) + 1);
             b = R(8) + 2;
             c = 100 * (R(20) + 1);
         } while (!(Between(50, a * b, 10000) && Between(50, a + c, 1000)));
-        return SetBody(context, Body(a * b, " : ", b, " + ", c), a + c);
+        return SetBody(context, Cat(a * b, " : ", b, " + ", c), a + c);
     case 2:
         do {
             a = 50 * R(19) + 100;
             b = R(10) + 2;
             c = 100 * (R(9) + 1);
         } while (!(a * b <= 10000 && a >= c));
-        return SetBody(context, Body(a * b, " : ", b, " - ", c), a - c);
+        return SetBody(context, Cat(a * b, " : ", b, " - ", c), a - c);
     case 3:
         do {
             a = 100 * (R(10) + 1);
             b = R(10) + 1;
             c = 50 * (R(20) + 1);
         } while (!(Between(100, a * b, 10000) && c <= a * b));
-        return SetBody(context, Body(a, " * ", b, " - ", c), a * b - c);
+        return SetBody(context, Cat(a, " * ", b, " - ", c), a * b - c);
     case 4:
         do {
             a = R(9) + 2;
             b = 100 * (R(10) + 1);
             c = 100 * (R(9) + 1);
         } while (!Between(100, a * b + c, 10000));
-        if (R(2) == 0) return SetBody(context, Body(a, " * ", b, " + ", c), a * b + c);
-        return SetBody(context, Body(b, " * ", a, " + ", c), a * b + c);
+        if (R(2) == 0) return SetBody(context, Cat(a, " * ", b, " + ", c), a * b + c);
+        return SetBody(context, Cat(b, " * ", a, " + ", c), a * b + c);
     case 5:
         do {
             a = 500 * (R(20) + 1);
             b = 100 * (R(20) + 1);
             c = 100 * (R(20) + 1);
         } while (!(a - b - c >= 0));
-        if (R(2) == 0) return SetBody(context, Body(a, " - ", b, " - ", c), a - b - c);
-        return SetBody(context, Body(a, " - ", c, " - ", b), a - b - c);
+        if (R(2) == 0) return SetBody(context, Cat(a, " - ", b, " - ", c), a - b - c);
+        return SetBody(context, Cat(a, " - ", c, " - ", b), a - b - c);
     case 6:
         do {
             a = 500 * (R(20) + 1);
             b = 100 * (R(20) + 1);
             c = 100 * (R(20) + 1);
         } while (!(a + b + c <= 10000));
-        return SetBody(context, Body(a, " + ", b, " + ", c), a + b + c);
+        return SetBody(context, Cat(a, " + ", b, " + ", c), a + b + c);
     case 7:
         do {
             a = 500 * (R(20) + 1);
             b = 100 * (R(20) + 1);
             c = 100 * (R(20) + 1);
         } while (!(a + b <= 10000 && a + b - c <= 1000 && c < a + b));
-        return SetBody(context, Body(a, " + ", b, " - ", c), a + b - c);
+        return SetBody(context, Cat(a, " + ", b, " - ", c), a + b - c);
     case 8:
         do {
             a = 100 * (R(9) + 1);
@@ -79,7 +75,7 @@ void NaturalExpression(TGenerateContext& context) {
             c = 100 * (R(9) + 1);
             d = 100 * (R(9) + 1);
         } while (!Between(100, a + b + c + d, 5000));
-        return SetBody(context, Body(a, "+", b, "+", c, "+", d), a + b + c + d);
+        return SetBody(context, Cat(a, "+", b, "+", c, "+", d), a + b + c + d);
     case 9: // a is added and taken away again; d is drawn with the others and not shown
         do {
             a = 100 * (R(9) + 1);
@@ -88,10 +84,10 @@ void NaturalExpression(TGenerateContext& context) {
             d = 100 * (R(9) + 1);
         } while (!(b + c <= 5000));
         switch (R(4)) {
-        case 0: return SetBody(context, Body(a, "+", b, "+", c, "-", a), b + c);
-        case 1: return SetBody(context, Body(a, "-", a, "+", b, "+", c), b + c);
-        case 2: return SetBody(context, Body(a, "+", b, "-", a, "+", c), b + c);
-        default: return SetBody(context, Body(b, "+", c, "+", a, "-", a), b + c);
+        case 0: return SetBody(context, Cat(a, "+", b, "+", c, "-", a), b + c);
+        case 1: return SetBody(context, Cat(a, "-", a, "+", b, "+", c), b + c);
+        case 2: return SetBody(context, Cat(a, "+", b, "-", a, "+", c), b + c);
+        default: return SetBody(context, Cat(b, "+", c, "+", a, "-", a), b + c);
         }
     case 10:
         do {
@@ -100,9 +96,9 @@ void NaturalExpression(TGenerateContext& context) {
             c = R(10) + 1;
         } while (!Between(100, a * b * c, 10000));
         switch (R(3)) {
-        case 0: return SetBody(context, Body(a, " * ", b, " * ", c), a * b * c);
-        case 1: return SetBody(context, Body(b, " * ", a, " * ", c), a * b * c);
-        default: return SetBody(context, Body(c, " * ", b, " * ", a), a * b * c);
+        case 0: return SetBody(context, Cat(a, " * ", b, " * ", c), a * b * c);
+        case 1: return SetBody(context, Cat(b, " * ", a, " * ", c), a * b * c);
+        default: return SetBody(context, Cat(c, " * ", b, " * ", a), a * b * c);
         }
     case 11:
         do {
@@ -110,30 +106,30 @@ void NaturalExpression(TGenerateContext& context) {
             b = R(30) + 1;
             c = R(10) + 1;
         } while (!(c < b && Between(100, a * (b - c), 10000)));
-        if (R(2) == 0) return SetBody(context, Body(a, " * (", b, " - ", c, ")"), a * (b - c));
-        return SetBody(context, Body("(", b, " - ", c, ") * ", a), a * (b - c));
+        if (R(2) == 0) return SetBody(context, Cat(a, " * (", b, " - ", c, ")"), a * (b - c));
+        return SetBody(context, Cat("(", b, " - ", c, ") * ", a), a * (b - c));
     case 12:
         do {
             a = R(9) + 2;
             b = 100 * (R(20) + 1);
             c = 100 * (R(20) + 1);
         } while (!Between(100, a * (b + c), 10000));
-        if (R(2) == 0) return SetBody(context, Body(a, " * (", b, " + ", c, ")"), a * (b + c));
-        return SetBody(context, Body("(", b, " + ", c, ") * ", a), a * (b + c));
+        if (R(2) == 0) return SetBody(context, Cat(a, " * (", b, " + ", c, ")"), a * (b + c));
+        return SetBody(context, Cat("(", b, " + ", c, ") * ", a), a * (b + c));
     case 13:
         do {
             a = 1000 * R(9) + 2000;
             b = R(20) + 1;
             c = R(10) + 1;
         } while (!(c < b && b - c <= 10 && a % (10 * (b - c)) == 0));
-        return SetBody(context, Body(a, " : (", b, " - ", c, ")"), a / (b - c));
+        return SetBody(context, Cat(a, " : (", b, " - ", c, ")"), a / (b - c));
     default:
         do {
             a = 1000 * R(9) + 2000;
             b = R(10) + 1;
             c = R(10) + 1;
         } while (!(c < b && b + c <= 10 && a % (10 * (b + c)) == 0));
-        return SetBody(context, Body(a, " : (", b, " + ", c, ")"), a / (b + c));
+        return SetBody(context, Cat(a, " : (", b, " + ", c, ")"), a / (b + c));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/FixedNumber.h"
 #include "core/Random.h"
+#include "generator/Draws.h"
 #include "generator/GenerateContext.h"
 
 #include <cstdint>
@@ -16,23 +17,9 @@
 
 namespace numerava::area2 {
 
-inline int R(int n) { return Random(n); }
-
 // The blank the pupil fills in, and the text before the answer field that asks for it.
 inline constexpr const char* Blank = "Ö";
 inline constexpr const char* BlankPrompt = "     ? = ";
-
-// Concatenates numbers (in plain decimal digits) and texts into a Question body.
-template <typename... Parts>
-std::string Body(const Parts&... parts) {
-    std::string text;
-    const auto append = [&text](const auto& part) {
-        if constexpr (std::is_integral_v<std::decay_t<decltype(part)>>) text += std::to_string(part);
-        else text += part;
-    };
-    (append(parts), ...);
-    return text;
-}
 
 // The task captions in the current language.
 const char* CaptionCompute();          // every exercise unless its kind names another

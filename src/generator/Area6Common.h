@@ -9,6 +9,7 @@
 
 #include "core/FixedNumber.h"
 #include "core/Random.h"
+#include "generator/Draws.h"
 #include "generator/GenerateContext.h"
 
 #include <cstdint>
@@ -17,9 +18,6 @@
 
 namespace numerava::area6 {
 
-// R(n): uniform integer 0..n-1 from the process-wide generator.
-inline int R(int n) { return Random(n); }
-
 // One more R(2) draw whose non-zero value picks the first of two forms.
 inline bool Side() { return R(2) != 0; }
 
@@ -27,20 +25,6 @@ inline bool Side() { return R(2) != 0; }
 // 47, 3 -> "0,047"; 50, 2 -> "0,50"). The decimals are kept even when they end in zeros.
 std::string Decimal(int64_t value, int places);
 inline std::string Tenths(int64_t value) { return Decimal(value, 1); }
-
-// Joins pieces into one text: integers as plain decimal text (minus sign for negatives, no plus
-// sign, no grouping), texts as they are.
-template <typename... Pieces>
-std::string Cat(const Pieces&... pieces) {
-    std::string text;
-    const auto append = [&text](const auto& piece) {
-        using Piece = std::decay_t<decltype(piece)>;
-        if constexpr (std::is_integral_v<Piece>) text += std::to_string(piece);
-        else text += piece;
-    };
-    (append(pieces), ...);
-    return text;
-}
 
 // A run of `count` spaces.
 inline std::string Spaces(int count) { return std::string(static_cast<size_t>(count), ' '); }

@@ -3,6 +3,7 @@
 // over the accepted exercises.
 
 #include "core/Random.h"
+#include "generator/Draws.h"
 #include "generator/GenerateContext.h"
 
 #include <string>
@@ -10,22 +11,6 @@
 namespace numerava {
 
 namespace {
-
-int R(int n) { return Random(n); }
-
-// Concatenates numbers and texts into a Question body.
-template <typename... Parts>
-std::string Body(const Parts&... parts) {
-    std::string text;
-    const auto append = [&text](const auto& part) {
-        if constexpr (std::is_integral_v<std::decay_t<decltype(part)>>) text += std::to_string(part);
-        else text += part;
-    };
-    (append(parts), ...);
-    return text;
-}
-
-bool Between(int low, int value, int high) { return low <= value && value <= high; }
 
 void SetBody(TGenerateContext& context, std::string body, int value) {
     context.Question = std::move(body);
@@ -90,8 +75,8 @@ void AddOrSubtract(TGenerateContext& context) {
         }
         break;
     }
-    if (addition) SetBody(context, Body(a, " + ", b), a + b);
-    else SetBody(context, Body(a, " - ", b), a - b);
+    if (addition) SetBody(context, Cat(a, " + ", b), a + b);
+    else SetBody(context, Cat(a, " - ", b), a - b);
 }
 
 // Operation 2: a product; the closing step writes it as a product item with a dot.
@@ -172,56 +157,56 @@ void ExpressionUpTo20(TGenerateContext& context) {
             b = R(10) + 1;
             c = R(10) + 1;
         } while (!(b * c <= 20 && a + b * c <= 20));
-        return SetBody(context, Body(a, " + ", b, " * ", c), a + b * c);
+        return SetBody(context, Cat(a, " + ", b, " * ", c), a + b * c);
     case 1:
         do {
             a = R(20) + 1;
             b = R(8) + 2;
             c = R(10) + 1;
         } while (!(a * b <= 20 && a + c <= 20));
-        return SetBody(context, Body(a * b, " : ", b, " + ", c), a + c);
+        return SetBody(context, Cat(a * b, " : ", b, " + ", c), a + c);
     case 2:
         do {
             a = R(20) + 1;
             b = R(8) + 2;
             c = R(20) + 1;
         } while (!(a * b <= 20 && a - c >= 1));
-        return SetBody(context, Body(a * b, " : ", b, " - ", c), a - c);
+        return SetBody(context, Cat(a * b, " : ", b, " - ", c), a - c);
     case 3:
         do {
             a = R(10) + 1;
             b = R(10) + 1;
             c = R(20) + 1;
         } while (!(a * b <= 20 && a * b - c >= 1));
-        return SetBody(context, Body(a, " * ", b, " - ", c), a * b - c);
+        return SetBody(context, Cat(a, " * ", b, " - ", c), a * b - c);
     case 4:
         do {
             a = R(10) + 1;
             b = R(10) + 1;
             c = R(10) + 1;
         } while (!(a * b <= 20 && a * b + c <= 20));
-        return SetBody(context, Body(a, " * ", b, " + ", c), a * b + c);
+        return SetBody(context, Cat(a, " * ", b, " + ", c), a * b + c);
     case 5:
         do {
             a = R(20) + 1;
             b = R(20) + 1;
             c = R(20) + 1;
         } while (!(a - b - c >= 1));
-        return SetBody(context, Body(a, " - ", b, " - ", c), a - b - c);
+        return SetBody(context, Cat(a, " - ", b, " - ", c), a - b - c);
     case 6:
         do {
             a = R(20) + 1;
             b = R(20) + 1;
             c = R(20) + 1;
         } while (!(a + b + c <= 20));
-        return SetBody(context, Body(a, " + ", b, " + ", c), a + b + c);
+        return SetBody(context, Cat(a, " + ", b, " + ", c), a + b + c);
     default:
         do {
             a = R(20) + 1;
             b = R(20) + 1;
             c = R(20) + 1;
         } while (!(a + b <= 20 && c < a + b));
-        return SetBody(context, Body(a, " + ", b, " - ", c), a + b - c);
+        return SetBody(context, Cat(a, " + ", b, " - ", c), a + b - c);
     }
 }
 
@@ -584,40 +569,40 @@ void ExpressionBody(TGenerateContext& context, int kind, const Numbers& n) {
     const char* plus = upTo1000 ? "+" : " + ";
     const char* minus = upTo1000 ? "-" : " - ";
     switch (kind) {
-    case 0: return SetBody(context, Body(a, " + ", b, " * ", c), a + b * c);
-    case 1: return SetBody(context, Body(a * b, " : ", b, " + ", c), a + c);
-    case 2: return SetBody(context, Body(a * b, " : ", b, " - ", c), a - c);
-    case 3: return SetBody(context, Body(a, " * ", b, " - ", c), a * b - c);
+    case 0: return SetBody(context, Cat(a, " + ", b, " * ", c), a + b * c);
+    case 1: return SetBody(context, Cat(a * b, " : ", b, " + ", c), a + c);
+    case 2: return SetBody(context, Cat(a * b, " : ", b, " - ", c), a - c);
+    case 3: return SetBody(context, Cat(a, " * ", b, " - ", c), a * b - c);
     case 4:
-        if (upTo1000 && R(2) == 1) return SetBody(context, Body(b, " * ", a, " + ", c), a * b + c);
-        return SetBody(context, Body(a, " * ", b, " + ", c), a * b + c);
+        if (upTo1000 && R(2) == 1) return SetBody(context, Cat(b, " * ", a, " + ", c), a * b + c);
+        return SetBody(context, Cat(a, " * ", b, " + ", c), a * b + c);
     case 5:
-        if (R(2) == 0) return SetBody(context, Body(a, " - ", b, " - ", c), a - b - c);
-        return SetBody(context, Body(a, " - ", c, " - ", b), a - b - c);
-    case 6: return SetBody(context, Body(a, " + ", b, " + ", c), a + b + c);
-    case 7: return SetBody(context, Body(a, " + ", b, " - ", c), a + b - c);
-    case 8: return SetBody(context, Body(a, plus, b, plus, c, plus, d), a + b + c + d);
+        if (R(2) == 0) return SetBody(context, Cat(a, " - ", b, " - ", c), a - b - c);
+        return SetBody(context, Cat(a, " - ", c, " - ", b), a - b - c);
+    case 6: return SetBody(context, Cat(a, " + ", b, " + ", c), a + b + c);
+    case 7: return SetBody(context, Cat(a, " + ", b, " - ", c), a + b - c);
+    case 8: return SetBody(context, Cat(a, plus, b, plus, c, plus, d), a + b + c + d);
     case 9:
         switch (R(4)) {
-        case 0: return SetBody(context, Body(a, plus, b, plus, c, minus, a), b + c);
-        case 1: return SetBody(context, Body(a, minus, a, plus, b, plus, c), b + c);
-        case 2: return SetBody(context, Body(a, plus, b, minus, a, plus, c), b + c);
-        default: return SetBody(context, Body(b, plus, c, plus, a, minus, a), b + c);
+        case 0: return SetBody(context, Cat(a, plus, b, plus, c, minus, a), b + c);
+        case 1: return SetBody(context, Cat(a, minus, a, plus, b, plus, c), b + c);
+        case 2: return SetBody(context, Cat(a, plus, b, minus, a, plus, c), b + c);
+        default: return SetBody(context, Cat(b, plus, c, plus, a, minus, a), b + c);
         }
     case 10:
         switch (upTo1000 ? R(3) : 0) {
-        case 0: return SetBody(context, Body(a, " * ", b, " * ", c), a * b * c);
-        case 1: return SetBody(context, Body(b, " * ", a, " * ", c), a * b * c);
-        default: return SetBody(context, Body(c, " * ", b, " * ", a), a * b * c);
+        case 0: return SetBody(context, Cat(a, " * ", b, " * ", c), a * b * c);
+        case 1: return SetBody(context, Cat(b, " * ", a, " * ", c), a * b * c);
+        default: return SetBody(context, Cat(c, " * ", b, " * ", a), a * b * c);
         }
     case 11:
-        if (R(2) == 0) return SetBody(context, Body(a, " * (", b, " - ", c, ")"), a * (b - c));
-        return SetBody(context, Body("(", b, " - ", c, ") * ", a), a * (b - c));
+        if (R(2) == 0) return SetBody(context, Cat(a, " * (", b, " - ", c, ")"), a * (b - c));
+        return SetBody(context, Cat("(", b, " - ", c, ") * ", a), a * (b - c));
     case 12:
-        if (R(2) == 0) return SetBody(context, Body(a, " * (", b, " + ", c, ")"), a * (b + c));
-        return SetBody(context, Body("(", b, " + ", c, ") * ", a), a * (b + c));
-    case 13: return SetBody(context, Body(a, " : (", b, " - ", c, ")"), a / (b - c));
-    default: return SetBody(context, Body(a, " : (", b, " + ", c, ")"), a / (b + c));
+        if (R(2) == 0) return SetBody(context, Cat(a, " * (", b, " + ", c, ")"), a * (b + c));
+        return SetBody(context, Cat("(", b, " + ", c, ") * ", a), a * (b + c));
+    case 13: return SetBody(context, Cat(a, " : (", b, " - ", c, ")"), a / (b - c));
+    default: return SetBody(context, Cat(a, " : (", b, " + ", c, ")"), a / (b + c));
     }
 }
 

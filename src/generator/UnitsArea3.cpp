@@ -48,7 +48,6 @@ void GenerateKind(TGenerateContext& context, int difficulty, int level, int kind
 } // namespace area3
 
 void GenerateArea3(TGenerateContext& context) {
-    using area3::R;
     if (context.Difficulty == 4) context.Difficulty = R(3) + 1;
     const int level = context.Operation;
     area3::GenerateKind(context, context.Difficulty, level, R(area3::KindCount(context.Difficulty, level)));

@@ -4,6 +4,7 @@
 
 #include "core/FixedNumber.h"
 #include "core/Random.h"
+#include "generator/Draws.h"
 #include "generator/GenerateContext.h"
 
 #include <cstdint>
@@ -11,20 +12,6 @@
 #include <type_traits>
 
 namespace numerava::area3 {
-
-inline int R(int n) { return Random(n); }
-
-// Concatenates whole numbers (as signed decimals) and texts into a body.
-template <typename... Parts>
-std::string Body(const Parts&... parts) {
-    std::string text;
-    const auto append = [&text](const auto& part) {
-        if constexpr (std::is_integral_v<std::decay_t<decltype(part)>>) text += std::to_string(part);
-        else text += part;
-    };
-    (append(parts), ...);
-    return text;
-}
 
 // A non-zero divisor that divides the dividend. Conditions test it before they divide by it.
 inline bool Divides(int divisor, int dividend) { return divisor != 0 && dividend % divisor == 0; }

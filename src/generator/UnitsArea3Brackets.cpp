@@ -84,13 +84,13 @@ void Level3(TGenerateContext& context, int kind) {
     switch (kind) {
     case 0:
         draw([&] { return Divides(r + s, p - q); });
-        return SetAnswer(context, Body("(", p, " - ", q, ") : (", r, " + ", s, ")"), (p - q) / (r + s));
+        return SetAnswer(context, Cat("(", p, " - ", q, ") : (", r, " + ", s, ")"), (p - q) / (r + s));
     case 1:
         draw([&] { return Divides(r - s, p + q); });
-        return SetAnswer(context, Body("(", p, " + ", q, ") : (", r, " - ", s, ")"), (p + q) / (r - s));
+        return SetAnswer(context, Cat("(", p, " + ", q, ") : (", r, " - ", s, ")"), (p + q) / (r - s));
     case 2:
         draw([&] { return Divides(r - s, p - q); });
-        return SetAnswer(context, Body("(", p, " - ", q, ") : (", r, " - ", s, ")"), (p - q) / (r - s));
+        return SetAnswer(context, Cat("(", p, " - ", q, ") : (", r, " - ", s, ")"), (p - q) / (r - s));
     case 3:
         draw([&] { return (p + q) * (r + s) <= 100; });
         return SetAnswer(context, Format("*<(%d + %d)><(%d + %d)>", {p, q, r, s}), (p + q) * (r + s));

@@ -15,21 +15,21 @@ void Level1(TGenerateContext& context, int kind) {
     const int a = R(21), b = R(11), c = 10 * R(11), d = 10 * R(11);
     int p = 0, q = 0, e = 0;
     switch (kind) {
-    case 0: return SetAnswer(context, Body(-a, " + ", b, "*", c), b * c - a);
-    case 1: return SetAnswer(context, Body(-a, " + ", b, " - ", c), b - a - c);
-    case 2: return SetAnswer(context, Body(a, "*", b, " + ", c), a * b + c);
-    case 3: return SetAnswer(context, Body(a, "*", b, " - ", c), a * b - c);
+    case 0: return SetAnswer(context, Cat(-a, " + ", b, "*", c), b * c - a);
+    case 1: return SetAnswer(context, Cat(-a, " + ", b, " - ", c), b - a - c);
+    case 2: return SetAnswer(context, Cat(a, "*", b, " + ", c), a * b + c);
+    case 3: return SetAnswer(context, Cat(a, "*", b, " - ", c), a * b - c);
     case 4:
         do {
             p = R(50) + 1;
             q = R(50) + 1;
             e = R(10) + 2;
         } while ((p - q) % e != 0);
-        return SetAnswer(context, Body("/<", p, " - ", q, "><", e, ">"), (p - q) / e);
+        return SetAnswer(context, Cat("/<", p, " - ", q, "><", e, ">"), (p - q) / e);
     case 5: {
         p = R(49) + 2;
         const int r = R(100 / p) + 1;
-        return SetAnswer(context, Body("/<", p * r, "><", p, ">"), r);
+        return SetAnswer(context, Cat("/<", p * r, "><", p, ">"), r);
     }
     case 6:
         do {
@@ -37,12 +37,12 @@ void Level1(TGenerateContext& context, int kind) {
             q = R(50) + 1;
             e = R(10) + 2;
         } while ((p + q) % e != 0);
-        return SetAnswer(context, Body("/<", p, " + ", q, "><", e, ">"), (p + q) / e);
-    case 7: return SetAnswer(context, Body(a, " + ", b, " + ", c, " + ", d), a + b + c + d);
+        return SetAnswer(context, Cat("/<", p, " + ", q, "><", e, ">"), (p + q) / e);
+    case 7: return SetAnswer(context, Cat(a, " + ", b, " + ", c, " + ", d), a + b + c + d);
     default: { // the denominator p - p is zero
         p = R(15) + 1;
         const int r = R(50 / p) + 1;
-        return SetNoValue(context, Body("/<", p * r, "><", p, " - ", p, ">"));
+        return SetNoValue(context, Cat("/<", p * r, "><", p, " - ", p, ">"));
     }
     }
 }
@@ -52,7 +52,7 @@ std::string Row(const std::string& left, const char* sign, const std::string& ri
     return "&<" + left + "><" + sign + "><" + right + ">";
 }
 
-std::string Fraction(int numerator, int denominator) { return Body("/<", numerator, "><", denominator, ">"); }
+std::string Fraction(int numerator, int denominator) { return Cat("/<", numerator, "><", denominator, ">"); }
 
 void Level2(TGenerateContext& context, int kind) {
     const int a = R(11), b = R(11), c = R(11), d = R(11);
@@ -66,12 +66,12 @@ void Level2(TGenerateContext& context, int kind) {
         return R(11);
     };
     switch (kind) {
-    case 0: return SetAnswer(context, Body(-a, " + ", b, " + ", c, " - ", d), b - a + c - d);
-    case 1: return SetAnswer(context, Body(a, " - ", b, " + ", c, " + ", d), a - b + c + d);
-    case 2: return SetAnswer(context, Body(a, " + ", b, " - ", c, " - ", d), a + b - c - d);
-    case 3: return SetAnswer(context, Body(a, " - ", b, "*", c), a - b * c);
-    case 4: return SetAnswer(context, Body(a, " - ", b, " + ", c), a - b + c);
-    case 5: return SetAnswer(context, Body(a, " - ", b, " - ", c), a - b - c);
+    case 0: return SetAnswer(context, Cat(-a, " + ", b, " + ", c, " - ", d), b - a + c - d);
+    case 1: return SetAnswer(context, Cat(a, " - ", b, " + ", c, " + ", d), a - b + c + d);
+    case 2: return SetAnswer(context, Cat(a, " + ", b, " - ", c, " - ", d), a + b - c - d);
+    case 3: return SetAnswer(context, Cat(a, " - ", b, "*", c), a - b * c);
+    case 4: return SetAnswer(context, Cat(a, " - ", b, " + ", c), a - b + c);
+    case 5: return SetAnswer(context, Cat(a, " - ", b, " - ", c), a - b - c);
     case 6:
         do {
             p = R(31);
@@ -102,13 +102,13 @@ void Level2(TGenerateContext& context, int kind) {
     }
     case 10: {
         const int n = drawQuotient();
-        if (R(2) != 0) return SetAnswer(context, Body(n, " - ", p, " : ", q), n - p / q);
-        return SetAnswer(context, Body(p, " : ", q, " - ", n), p / q - n);
+        if (R(2) != 0) return SetAnswer(context, Cat(n, " - ", p, " : ", q), n - p / q);
+        return SetAnswer(context, Cat(p, " : ", q, " - ", n), p / q - n);
     }
     case 11: {
         const int n = drawQuotient();
-        if (R(2) != 0) return SetAnswer(context, Body(n, " + ", p, " : ", q), n + p / q);
-        return SetAnswer(context, Body(p, " : ", q, " + ", n), p / q + n);
+        if (R(2) != 0) return SetAnswer(context, Cat(n, " + ", p, " : ", q), n + p / q);
+        return SetAnswer(context, Cat(p, " : ", q, " + ", n), p / q + n);
     }
     default:
         do {
@@ -116,7 +116,7 @@ void Level2(TGenerateContext& context, int kind) {
             q = R(15) + 1;
             e = R(10) + 2;
         } while (p % (q + e) != 0);
-        return SetAnswer(context, Body("/<", p, "><", q, " + ", e, ">"), p / (q + e));
+        return SetAnswer(context, Cat("/<", p, "><", q, " + ", e, ">"), p / (q + e));
     }
 }
 
@@ -148,7 +148,7 @@ void Level3(TGenerateContext& context, int kind) {
             q = R(15) + 1;
             e = R(10) + 2;
         } while (!(q != e && p % (q - e) == 0));
-        return SetAnswer(context, Body("/<", p, "><", q, " - ", e, ">"), p / (q - e));
+        return SetAnswer(context, Cat("/<", p, "><", q, " - ", e, ">"), p / (q - e));
     case 1:
         do {
             p = R(20) + 1;
@@ -159,28 +159,28 @@ void Level3(TGenerateContext& context, int kind) {
         return SetAnswer(context, Row(Fraction(-p, q), " + ", Fraction(r, s)), -p / q + r / s);
     case 2:
         drawQuotientAndProduct(c, d);
-        return SetAnswer(context, Body("&<", Fraction(p, q), ">< - ", c, "*", d, ">"), p / q - c * d);
+        return SetAnswer(context, Cat("&<", Fraction(p, q), ">< - ", c, "*", d, ">"), p / q - c * d);
     case 3:
         drawQuotientAndProduct(c, d);
-        return SetAnswer(context, Body("&<", Fraction(p, q), ">< + ", c, "*", d, ">"), p / q + c * d);
+        return SetAnswer(context, Cat("&<", Fraction(p, q), ">< + ", c, "*", d, ">"), p / q + c * d);
     case 4:
         drawQuotientAndProduct(c, d);
-        return SetAnswer(context, Body("&<", c, "*", d, " + ><", Fraction(p, q), ">"), c * d + p / q);
+        return SetAnswer(context, Cat("&<", c, "*", d, " + ><", Fraction(p, q), ">"), c * d + p / q);
     case 5:
         drawQuotientAndProduct(c, d);
-        return SetAnswer(context, Body("&<", c, "*", d, " - ><", Fraction(p, q), ">"), c * d - p / q);
+        return SetAnswer(context, Cat("&<", c, "*", d, " - ><", Fraction(p, q), ">"), c * d - p / q);
     case 6:
         drawOverSumOrDifference(c, d, false, true);
-        return SetAnswer(context, Body("/<", p, " - ", q, "><", c, " + ", d, ">"), (p - q) / (c + d));
+        return SetAnswer(context, Cat("/<", p, " - ", q, "><", c, " + ", d, ">"), (p - q) / (c + d));
     case 7:
         drawOverSumOrDifference(c, d, true, true);
-        return SetAnswer(context, Body("/<", p, " + ", q, "><", c, " + ", d, ">"), (p + q) / (c + d));
+        return SetAnswer(context, Cat("/<", p, " + ", q, "><", c, " + ", d, ">"), (p + q) / (c + d));
     case 8:
         drawOverSumOrDifference(c, d, true, false);
-        return SetAnswer(context, Body("/<", p, " + ", q, "><", c, " - ", d, ">"), (p + q) / (c - d));
+        return SetAnswer(context, Cat("/<", p, " + ", q, "><", c, " - ", d, ">"), (p + q) / (c - d));
     case 9:
         drawOverSumOrDifference(c, d, false, false);
-        return SetAnswer(context, Body("/<", p, " - ", q, "><", c, " - ", d, ">"), (p - q) / (c - d));
+        return SetAnswer(context, Cat("/<", p, " - ", q, "><", c, " - ", d, ">"), (p - q) / (c - d));
     case 10: // (p/q) : (r/s), every quotient whole
         do {
             p = R(15) + 1;
@@ -194,7 +194,7 @@ void Level3(TGenerateContext& context, int kind) {
             p = R(20) + 1;
             q = R(9) + 1;
         } while (10 * p % q != 0);
-        return SetAnswer(context, Body("/<", p, "><", Fixed(q, 1), ">"), 10 * p / q);
+        return SetAnswer(context, Cat("/<", p, "><", Fixed(q, 1), ">"), 10 * p / q);
     default: // at least one denominator is zero
         do {
             p = R(20);

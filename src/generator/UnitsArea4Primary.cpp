@@ -4,6 +4,7 @@
 
 #include "core/Language.h"
 #include "core/Random.h"
+#include "generator/Draws.h"
 #include "generator/UnitsArea4.h"
 
 #include <string>
@@ -12,20 +13,6 @@
 namespace numerava::units {
 
 namespace {
-
-int R(int n) { return Random(n); }
-
-// Concatenates numbers and texts.
-template <typename... Parts>
-std::string Text(const Parts&... parts) {
-    std::string text;
-    const auto append = [&text](const auto& part) {
-        if constexpr (std::is_integral_v<std::decay_t<decltype(part)>>) text += std::to_string(part);
-        else text += part;
-    };
-    (append(parts), ...);
-    return text;
-}
 
 // The word for days after a count: 1 den, 2 to 4 dny, 5 and more dní.
 const char* DayWord(int count) {
@@ -48,23 +35,23 @@ struct TPair {
 
 // Whole amounts of a smaller unit that convert into whole larger units: x small / large.
 void Down(TGenerateContext& context, int x, const TPair& pair, int factor) {
-    Set(context, Text(x, " ", pair.Small), pair.Large, x / factor);
+    Set(context, Cat(x, " ", pair.Small), pair.Large, x / factor);
 }
 
 // x large / small.
 void Up(TGenerateContext& context, int x, const TPair& pair, int factor) {
-    Set(context, Text(x, " ", pair.Large), pair.Small, x * factor);
+    Set(context, Cat(x, " ", pair.Large), pair.Small, x * factor);
 }
 
 // (factor * x + y) small / "large + y small": the answer is x.
 void DownWithRemainder(TGenerateContext& context, int x, int y, const TPair& pair, int factor) {
-    Set(context, Text(factor * x + y, " ", pair.Small), Text(pair.Large, " + ", y, " ", pair.Small), x);
+    Set(context, Cat(factor * x + y, " ", pair.Small), Cat(pair.Large, " + ", y, " ", pair.Small), x);
 }
 
 // "x large + y small" / small: the answer is factor * x + y. The target unit carries a trailing blank.
 void UpWithRemainder(TGenerateContext& context, int x, int y, const TPair& pair, int factor,
                      const char* joint) {
-    Set(context, Text(x, " ", pair.Large, joint, y, " ", pair.Small), Text(pair.Small, " "), factor * x + y);
+    Set(context, Cat(x, " ", pair.Large, joint, y, " ", pair.Small), Cat(pair.Small, " "), factor * x + y);
 }
 
 // y for kinds 11 and 31: a round hundred, a round ten, any number or a single digit, below 1000.
@@ -83,8 +70,8 @@ void FractionOfHourOrMinute(TGenerateContext& context) {
                                                  "/<2><3>", "/<1><10>", "/<3><10>", "/<9><10>"};
     static constexpr int amounts[8] = {30, 15, 45, 20, 40, 6, 18, 54};
     const int entry = R(17);
-    if (entry < 8) return Set(context, Text(fractions[entry], " h"), "min", amounts[entry]);
-    if (entry < 16) return Set(context, Text(fractions[entry - 8], " min"), "s", amounts[entry - 8]);
+    if (entry < 8) return Set(context, Cat(fractions[entry], " h"), "min", amounts[entry]);
+    if (entry < 16) return Set(context, Cat(fractions[entry - 8], " min"), "s", amounts[entry - 8]);
     Set(context, "1 h", "s", 3600);
 }
 
@@ -114,7 +101,7 @@ void FractionOfUnit(TGenerateContext& context) {
     } else {
         pair = tenPairs[entry - 32];
     }
-    Set(context, Text(group.Fraction, " ", pair.Large), pair.Small, group.Amount);
+    Set(context, Cat(group.Fraction, " ", pair.Large), pair.Small, group.Amount);
 }
 
 constexpr TPair CmDm{"dm", "cm"}, DmM{"m", "dm"}, MmCm{"cm", "mm"}, CmM{"m", "cm"}, MmDm{"dm", "mm"},
@@ -156,7 +143,7 @@ void Lengths(TGenerateContext& context, int kind) {
     case 6: {
         // No "+" between the units here: "105 mm = ? dm 5 mm".
         const int x = R(10) + 1, y = R(19) + 1;
-        return Set(context, Text(100 * x + y, " mm"), Text("dm ", y, " mm"), x);
+        return Set(context, Cat(100 * x + y, " mm"), Cat("dm ", y, " mm"), x);
     }
     case 7: {
         const int x = R(10) + 1, y = R(19) + 1;
@@ -211,19 +198,19 @@ void TimeUnits(TGenerateContext& context, int kind) {
     }
     case 16: {
         const int x = R(7) + 1;
-        return Set(context, Text(x, " ", DayWord(x)), "h", 24 * x);
+        return Set(context, Cat(x, " ", DayWord(x)), "h", 24 * x);
     }
     case 17: {
         const int x = 24 * (R(6) + 1), y = x / 24;
-        return Set(context, Text(x, " h"), DayWord(y), y);
+        return Set(context, Cat(x, " h"), DayWord(y), y);
     }
     case 18: {
         const int x = R(4) + 1, y = R(10) + 1;
-        return Set(context, Text(24 * x + y, " h"), Text(DayWord(x), " + ", y, " h"), x);
+        return Set(context, Cat(24 * x + y, " h"), Cat(DayWord(x), " + ", y, " h"), x);
     }
     default: {
         const int x = R(4) + 1, y = R(10) + 1;
-        return Set(context, Text(x, " ", DayWord(x), " + ", y, " h"), "h ", 24 * x + y);
+        return Set(context, Cat(x, " ", DayWord(x), " + ", y, " h"), "h ", 24 * x + y);
     }
     }
 }

@@ -253,7 +253,10 @@ void LinearMultipleDenominator(TGenerateContext& context) {
 void TwoFractions(TGenerateContext& context, bool variableFirst) {
     const std::string& x = context.Letter3;
     const std::string prompt = RelationPrompt(context, 4);
-    const auto [o, constant, c] = DistinctTriple();
+    // Plain names, not a structured binding: the lambdas below capture them, which clang before 16
+    // does not allow for bindings.
+    const TTriple triple = DistinctTriple();
+    const int o = triple.o, constant = triple.m, c = triple.c;
     const int multiple = variableFirst ? o + 1 : c + 1; // the coefficient of the denominator c'·x
     const auto firstNumerator = [&] {
         switch (R(6)) {

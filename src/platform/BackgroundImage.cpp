@@ -16,6 +16,7 @@ std::shared_ptr<TBackgroundImage> TBackgroundImage::Start(QSize size, QPainter::
 
 const QImage& TBackgroundImage::Image() {
     std::call_once(once_, [this] {
+        if (abandoned_) return;
         QImage image(size_, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
@@ -26,6 +27,11 @@ const QImage& TBackgroundImage::Image() {
         draw_ = nullptr; // what it held is no longer needed
     });
     return image_;
+}
+
+void TBackgroundImage::Abandon() {
+    abandoned_ = true;
+    std::call_once(once_, [this] { draw_ = nullptr; });
 }
 
 } // namespace numerava

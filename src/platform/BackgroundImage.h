@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSize>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -27,8 +28,12 @@ public:
 
     QSize Size() const { return size_; }
     QPainter::RenderHints Hints() const { return hints_; }
-    // The finished image (premultiplied ARGB).
+    // The finished image (premultiplied ARGB); a null image once abandoned before it was drawn.
     const QImage& Image();
+    // Its owner no longer needs it: a drawing not yet begun never starts, one under way is waited
+    // for. Owners call it before they go, because a worker still drawing text while the application
+    // object is destroyed would use Qt's font database after it is gone.
+    void Abandon();
 
     TBackgroundImage(QSize size, QPainter::RenderHints hints, DrawFunction draw);
 
@@ -37,6 +42,7 @@ private:
     QPainter::RenderHints hints_;
     DrawFunction draw_;
     std::once_flag once_;
+    std::atomic<bool> abandoned_ = false;
     QImage image_;
 };
 

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QRawFont>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -124,7 +125,7 @@ bool TFontRegistry::Register() {
     if (registered_) return complete_;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
     registered_ = true;
-    WaitForStartupPreparation();
+    WaitForStartupFonts();
 
     // Only the regular Tahoma: the fonts-wine bold file has regular strokes, so Qt's synthetic bold
     // looks more like the real thing.
@@ -148,8 +149,17 @@ QString TFontRegistry::Family(std::string_view faceName) {
     return QString::fromUtf8(faceName.data(), static_cast<qsizetype>(faceName.size()));
 }
 
+QString ProgramFontDirectory() {
+#ifdef Q_OS_WIN
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::FontsLocation);
+    return folders.isEmpty() ? QString() : folders.front();
+#else
+    return QString::fromLatin1(WineFontDirectory);
+#endif
+}
+
 TFontRegistry& ProgramFonts() {
-    static TFontRegistry registry{QString::fromLatin1(WineFontDirectory)};
+    static TFontRegistry registry{ProgramFontDirectory()};
     return registry;
 }
 

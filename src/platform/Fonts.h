@@ -1,7 +1,8 @@
 #pragma once
 // The program's typefaces. Its texts name Windows faces ("Tahoma", "Symbol"); on Debian those come
 // from the fonts-wine package, whose files are not on fontconfig's path, so they are registered with
-// the application here and the face names are mapped to the families Qt knows them by.
+// the application here and the face names are mapped to the families Qt knows them by. On Windows the
+// same files come with the system.
 //
 // Everything here needs a QGuiApplication (or QApplication) to exist: Qt's font database belongs to
 // it. Called without one, RegisterFonts does nothing and returns false (a later call tries again).
@@ -16,6 +17,11 @@ namespace numerava {
 
 // Where Debian's fonts-wine installs its files.
 inline constexpr const char* WineFontDirectory = "/usr/share/wine/fonts";
+
+// The folder the program's faces are registered from: WineFontDirectory; on Windows the system's own
+// font folder, where Tahoma and Symbol ship with the system (Windows: %WINDIR%\Fonts, as
+// QStandardPaths::FontsLocation reports it).
+QString ProgramFontDirectory();
 
 // Used for a face whose file is missing.
 inline constexpr const char* FallbackFontFamily = "DejaVu Sans";
@@ -41,7 +47,7 @@ private:
     QStringList missing_;
 };
 
-// The process-wide registry of WineFontDirectory, used by everything that draws.
+// The process-wide registry of ProgramFontDirectory(), used by everything that draws.
 TFontRegistry& ProgramFonts();
 
 // Shorthands for ProgramFonts().

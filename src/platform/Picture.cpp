@@ -158,9 +158,14 @@ void TPicture::Draw(QPainter& painter, const QRect& target) const {
         const bool preparedFits = prepared_ && prepared_->Size() == target.size() &&
                                   prepared_->Hints() == (painter.renderHints() & DrawingHints) &&
                                   painter.transform().type() <= QTransform::TxTranslate;
-        if (preparedFits) painter.drawImage(target.topLeft(), prepared_->Image());
+        if (preparedFits && !prepared_->Image().isNull())
+            painter.drawImage(target.topLeft(), prepared_->Image());
         else metafile_->Play(painter, QRectF(target));
     }
+}
+
+void TPicture::AbandonPrepared() {
+    if (prepared_) prepared_->Abandon();
 }
 
 } // namespace numerava

@@ -60,6 +60,9 @@ public:
 
     void Draw(QPainter& painter, const QRect& target) const;
 
+    // Stops or waits for the preparing worker: the widget holding the picture calls it as it goes.
+    void AbandonPrepared();
+
 private:
     QImage image_;
     QImage transparentImage_;

@@ -33,6 +33,10 @@ constexpr std::pair<const char*, const char*> ContestTexts[4] = {
     {"- svůj výkon v soutěži si žák může vylepšovat", "- svoj výkon v súťaži si žiak môže zlepšiť"},
 };
 
+// The worksheet line under the areas.
+constexpr std::pair<const char*, const char*> WorksheetText = {
+    "- pracovní list k tisku: Ctrl+P ve výběru učiva", "- pracovný list na tlač: Ctrl+P vo výbere učiva"};
+
 } // namespace
 
 TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
@@ -44,14 +48,16 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
     for (int row = 0; row < 6; ++row) {
         const int top = RowTops[row];
         MakeLabel(this, {16, top}, QStringLiteral("NU%1").arg(row + 1), 19, true);
-        MakeImage(this, {56, top - 3, 28, 28},
-                  QStringLiteral(":/info_area%1.jpg").arg(row + 1).toStdString());
+        MakeImage(this, {56, top - 3, 28, 28}, QStringLiteral(":/info_area%1.jpg").arg(row + 1).toStdString())
+            ->setAccessibleName(QStringLiteral("NU %1").arg(row + 1));
         QLabel* text =
             MakeLabel(this, {90, top}, Utf8(row < 5 ? AreaTexts[row].first : "- algebraické výrazy, rovnice"),
                       19, false);
         if (row < 5) areaLabels_[row] = text;
     }
-    MakeImage(this, {515, 164, 70, 38}, ":/info_picture.jpg");
+    // Between the last area and the contest box, in the small type of the age line.
+    worksheetLabel_ = MakeLabel(this, {90, 218}, Utf8(WorksheetText.first), 13, false);
+    MakeImage(this, {515, 164, 70, 38}, ":/info_picture.jpg")->setAccessibleName(Utf8("Škola"));
     ageLabel_ = MakeLabel(this, {488, 204}, Utf8("věk 7 - 16 let"), 13, true);
     ageLabel_->setFixedWidth(130);
     ageLabel_->setAlignment(Qt::AlignHCenter);
@@ -68,7 +74,7 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
     contestLabels_[0] = MakeLabel(this, {12, 288}, Utf8(ContestTexts[0].first), 19, false);
     contestLabels_[2] = MakeLabel(this, {12, 315}, Utf8(ContestTexts[2].first), 19, false);
     contestLabels_[3] = MakeLabel(this, {13, 341}, Utf8(ContestTexts[3].first), 19, false);
-    MakeImage(this, {568, 264, 57, 81}, ":/info.wmf");
+    MakeImage(this, {568, 264, 57, 81}, ":/info.wmf")->setAccessibleName(Utf8("Pohár"));
 
     nvbtnExit_ = MakeButton(this, {280, 389, 96, 29}, ButtonYellow, ButtonYellow, Utf8("Zpět"));
     connect(nvbtnExit_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(Main().NewWelcome()); });
@@ -81,6 +87,7 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
 
 void TfrmInfo::Timer2Timer() {
     contestLogo_->Load(ContestLogoPicture());
+    contestLogo_->setAccessibleName(Utf8(ByLanguage("Soutěž", "Súťaž")));
     title_->SetCaption(Utf8(ByLanguage("Co NUMERAVA umí?", "Funkcie programu NUMERAVA")));
     ageLabel_->setText(Utf8(ByLanguage("věk 7 - 16 let", "vek 7 - 16 rokov")));
     for (int row = 0; row < 5; ++row) {
@@ -91,6 +98,8 @@ void TfrmInfo::Timer2Timer() {
         contestLabels_[i]->setText(Utf8(ByLanguage(ContestTexts[i].first, ContestTexts[i].second)));
         contestLabels_[i]->adjustSize();
     }
+    worksheetLabel_->setText(Utf8(ByLanguage(WorksheetText.first, WorksheetText.second)));
+    worksheetLabel_->adjustSize();
     nvbtnExit_->SetCaption(Utf8(ByLanguage("Zpět", "Späť")));
 }
 

@@ -21,6 +21,8 @@ public:
     TNumeravaButton* nvbtnExit() const { return nvbtnExit_; }
     TImage* Image12() const { return contestLogo_; }
     TNumeravaLabel* NumeravaLabel6() const { return title_; }
+    // The line that tells about the worksheet (Ctrl+P on the topic screen).
+    QLabel* WorksheetLabel() const { return worksheetLabel_; }
 
     // The one-shot start-up tick that gives the screen the captions of the current language.
     QTimer Timer2;
@@ -34,6 +36,7 @@ private:
     QLabel* ageLabel_;
     QLabel* areaLabels_[5];
     QLabel* contestLabels_[4];
+    QLabel* worksheetLabel_;
 };
 
 } // namespace numerava

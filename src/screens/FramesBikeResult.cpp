@@ -49,6 +49,7 @@ TfrmBikeResult::TfrmBikeResult(TfrmMain& main) : TFrame(main) {
     imgBike_->setGeometry(16, 64, 352, 264);
     imgBike_->SetProportional(true);
     imgBike_->Load(BikePicture(part));
+    imgBike_->setAccessibleName(Utf8(ByLanguage("Kolo", "Bicykel")));
 
     // Progress: 12 pixels per part over a 192-pixel bar.
     Shape1_ = new TShape(this);

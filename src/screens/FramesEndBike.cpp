@@ -129,6 +129,12 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     Image2_->Load(final_.MarkPicture);
     nvlblLearning_->setText(Text(final_.Topic));
     imgSign_->Load(final_.AreaPicture);
+    // Names for screen readers: the vehicle picture tells the grade, both entry pictures invite.
+    Image2_->setAccessibleName(lblMark_->Caption().simplified());
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(main.Area));
+    for (TImage* entry : {Image16_, Image3_})
+        entry->setAccessibleName(
+            Utf8(ByLanguage("Zapiš se do tabulky rekordů", "Zapíš sa do tabuľky rekordov")));
 
     main.ContestScore = final_.Score;
     main.PutResult(-1, final_.Row);

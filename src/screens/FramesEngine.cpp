@@ -3,10 +3,12 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/ControlsAccessible.h"
 #include "controls/Label.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
+#include "engine/DrillSpeech.h"
 #include "equation/NumeravaEquation.h"
 #include "platform/Desktop.h"
 #include "screens/FramesBikeResult.h"
@@ -306,6 +308,14 @@ void TfrmEngine::BuildLayout() {
     Image1_->hide();
     Image2_->hide();
 
+    // Names for screen readers where the picture or the gauge has no text of its own.
+    ggeTimer_->setAccessibleName(Utf8(ByLanguage("Zbývající čas", "Zostávajúci čas")));
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(Main().Area));
+    Image1_->setAccessibleName(
+        Utf8(ByLanguage("Zápis do tabulek je aktivní", "Zápis do tabuliek je aktívny")));
+    Image2_->setAccessibleName(
+        Utf8(ByLanguage("Zápis do tabulek není aktivní", "Zápis do tabuliek nie je aktívny")));
+
     tmrEngine.setInterval(2000);
 }
 
@@ -315,8 +325,7 @@ void TfrmEngine::AnswerKeyPress(QKeyEvent* event) {
     char key = 0;
     if (event->key() == Qt::Key_Backspace) key = '\b';
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = '\r';
-    else if (event->text().size() == 1 && event->text()[0].unicode() < 128)
-        key = static_cast<char>(event->text()[0].unicode());
+    else if (event->text().size() == 1) key = AnswerKey(event->text()[0].unicode());
     if (key == 0) return;
     model_->Key(key);
     Render();
@@ -401,10 +410,13 @@ void TfrmEngine::Render() {
         const auto& money = Main().imlMoney();
         const size_t index = static_cast<size_t>(model.MoneyIndex());
         imgMoney_->SetPicture(index < money.size() ? TPicture::FromImage(money[index]) : TPicture());
+        imgMoney_->setAccessibleName(Text(BankNoteName(NoteValue(model.MoneyIndex() * 20))));
     }
     imgMoney_->setVisible(model.MoneyVisible());
     pnlResult_->setVisible(model.ResultPanelVisible());
     if (model.RewardCaptionPending() && !Timer2.isActive()) Timer2.start();
+
+    Announce(edit, Text(VerdictAnnouncement(model)));
 
     btnRemember_->setVisible(model.RememberVisible());
     NumeravaButton1_->SetCaption(Utf8(model.AreaSixHintText().c_str()));

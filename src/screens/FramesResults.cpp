@@ -62,6 +62,7 @@ TfrmResults::TfrmResults(TfrmMain& main) : TFrame(main) {
 void TfrmResults::Timer1Timer() {
     nvbtnExit_->SetCaption(Utf8(ByLanguage("Zpět", "Späť")));
     title_->SetCaption(Utf8(ByLanguage("Přehled výsledků", "Prehľad výsledkov")));
+    lsvResults_->setAccessibleName(title_->Caption()); // the list is what the title names
     lsvResults_->setHeaderLabels({Utf8("Učivo"), Utf8("Režim"),
                                   Utf8(ByLanguage("Příkladů/čas", "Príkladov/čas")), Utf8("Body"),
                                   Utf8(ByLanguage("Hodnocení", "Hodnotenie"))});

@@ -10,8 +10,11 @@
 #include "core/Language.h"
 #include "screens/FramesBikeInfo.h"
 #include "screens/FramesEngine.h"
+#include "screens/WorksheetSave.h"
 #include "shell/FormsMain.h"
 #include "shell/MessageBox.h"
+
+#include <QShortcut>
 
 namespace numerava {
 
@@ -105,6 +108,12 @@ TfrmSettings::TfrmSettings(TfrmMain& main) : TFrame(main) {
         ModeRadio(2)->SetCaption(Utf8(ModeCaption(2, area).c_str()));
     }
     imgSign_->Load(AreaPicture(area));
+    imgSign_->setAccessibleName(QStringLiteral("NU %1").arg(area));
+
+    // Ctrl+P saves a worksheet of the current selection to print.
+    auto* saveWorksheet = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(saveWorksheet, &QShortcut::activated, this,
+            [this] { SaveSelectionWorksheet(this, Main().Selection()); });
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);

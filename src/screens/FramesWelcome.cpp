@@ -62,8 +62,11 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
     czechFlag_ = MakeImage(this, {542, 76, 40, 24}, ":/flag_cz.bmp");
     slovakFlag_ = MakeImage(this, {592, 75, 40, 25}, ":/flag_sk.bmp");
     for (TImage* flag : {czechFlag_, slovakFlag_}) flag->setCursor(Qt::PointingHandCursor);
+    // Each language is named in itself, as language choices are.
+    czechFlag_->setAccessibleName(Utf8("Čeština"));
+    slovakFlag_->setAccessibleName(Utf8("Slovenčina"));
     MakeLabel(this, {550, 58}, QStringLiteral("Vyber jazyk"), 11, true, Qt::black, "MS Sans Serif");
-    MakeImage(this, {8, 183, 417, 228}, ":/title.bmp");
+    titlePicture_ = MakeImage(this, {8, 183, 417, 228}, ":/title.bmp");
     MakeLabel(this, {356, 187}, QStringLiteral("1.9.2023"), 16, true, Qt::black, "MS Sans Serif");
 
     categoriesButton_ = MakeButton(this, {8, 131, 209, 47}, Lime, Lime, QString());
@@ -154,6 +157,8 @@ void TfrmWelcome::Caption() {
     btnResults_->SetCaption(Utf8(ByLanguage("Přehled známek", "Prehľad známok")));
     categoriesButton_->SetCaption(Utf8(ByLanguage("30 kategorií soutěže", "30 kategórií súťaže")));
     helpButton_->SetCaption(Utf8(ByLanguage("Jak ukládat žáky?", "Ako ukladať žiakov?")));
+    titlePicture_->setAccessibleName(
+        Utf8(ByLanguage("Tabule s příklady, balonky a kolo", "Tabuľa s príkladmi, balóny a bicykel")));
 }
 
 void TfrmWelcome::FlagClick(TImage* flag, TImage* other, uint16_t language) {

@@ -57,6 +57,7 @@ private:
     TNumeravaButton* categoriesButton_;
     TImage* czechFlag_;
     TImage* slovakFlag_;
+    TImage* titlePicture_;
     QGroupBox* groupBox_;
 };
 

@@ -62,7 +62,10 @@ TfrmCloseQuery::TfrmCloseQuery(QWidget* owner)
     connect(nvbtnNo_, &TNumeravaButton::OnClick, this, [this] { done(ResultNo); });
 }
 
-void TfrmCloseQuery::SetQuestion(const QString& question) { nvlblQuery_->SetCaption(question); }
+void TfrmCloseQuery::SetQuestion(const QString& question) {
+    nvlblQuery_->SetCaption(question);
+    setAccessibleName(question); // the frameless dialog has no title a screen reader could say
+}
 
 void TfrmCloseQuery::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

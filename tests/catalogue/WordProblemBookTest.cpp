@@ -5,6 +5,7 @@
 #include "catalogue/WordProblemFile.h"
 #include "catalogue/WordProblemLine.h"
 #include "core/Encoding.h"
+#include "support/SystemFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -87,16 +88,13 @@ std::set<std::string> UnknownWords(const std::string& dictionary, const std::str
     std::ofstream(input, std::ios::binary) << text;
     const std::string command = "hunspell -i UTF-8 -d " + dictionary + " -l < " + input.string() + " 2>&1";
     std::set<std::string> words;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
+    std::string output;
+    const int status = numerava::testing::RunCommand(command, output);
+    std::filesystem::remove(input);
+    if (status < 0) {
         error = "cannot start hunspell";
         return words;
     }
-    char buffer[512];
-    std::string output;
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    const int status = pclose(pipe);
-    std::filesystem::remove(input);
     if (status != 0) error = "hunspell failed: " + output;
     std::istringstream lines(output);
     for (std::string word; std::getline(lines, word);)
@@ -105,6 +103,9 @@ std::set<std::string> UnknownWords(const std::string& dictionary, const std::str
 }
 
 TEST(WordProblemBookTest, EveryWordIsSpelledAsTheDictionarySpellsIt) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the books are spelt against Debian's hunspell dictionaries";
+#endif
     for (const Book& book : Books) {
         SCOPED_TRACE(book.language);
         const std::string dictionary = std::string("/usr/share/hunspell/") + book.dictionary + ".dic";

@@ -310,6 +310,34 @@ TEST_F(DrillModelTest, AnswerKeysEditTheField) {
     }
 }
 
+TEST(AnswerKey, TopRowLettersOfCzechAndSlovakKeyboardsAreDigits) {
+    const std::pair<char32_t, char> cases[] = {
+        {U'ě', '2'},
+        {U'ľ', '2'},
+        {U'š', '3'},
+        {U'č', '4'},
+        {U'ř', '5'},
+        {U'ť', '5'},
+        {U'ž', '6'},
+        {U'ý', '7'},
+        {U'á', '8'},
+        {U'í', '9'},
+        {U'é', '0'},
+        {U'7', '7'},
+        {U',', ','},
+        {U'+', '+'},
+        // Other letters of the same keyboards are no digits.
+        {U'ú', 0},
+        {U'ů', 0},
+        {U'ô', 0},
+        {U'ä', 0},
+        {U'Ě', 0},
+        {U'€', 0},
+    };
+    for (const auto& [character, key] : cases)
+        EXPECT_EQ(AnswerKey(character), key) << static_cast<int>(character);
+}
+
 TEST_F(DrillModelTest, WrongAnswerWaitsForAcknowledgementAndPausesTheContestClock) {
     Drill drill(Selection(ModeSmallPractice, 1));
     drill.ContestStartTick = 5000;

@@ -47,8 +47,8 @@ private slots:
     }
 
     void wineFontsAreRegistered() {
-        const QString directory = QString::fromLatin1(WineFontDirectory);
-        if (!QFileInfo::exists(directory + "/tahoma.ttf")) QSKIP("fonts-wine is not installed");
+        const QString directory = ProgramFontDirectory();
+        if (!QFileInfo::exists(directory + "/tahoma.ttf")) QSKIP("no tahoma.ttf (Debian: fonts-wine)");
         QVERIFY(!MissingFonts().contains("tahoma.ttf"));
         const QString tahoma = FontFamily("Tahoma");
         QCOMPARE(tahoma, QStringLiteral("Tahoma"));

@@ -1,6 +1,8 @@
 // Mark-up comes from the generator and, in area 5, from a data file: any text must parse, measure,
-// paint and wrap without crashing, hanging or leaving the canvas state changed.
+// paint and wrap without crashing, hanging or leaving the canvas state changed, and read aloud as
+// words between single spaces.
 #include "equation/Markup.h"
+#include "equation/MarkupSpeech.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -37,5 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> pieces;
     if (WrapPieces(ParseMarkup(text), pieces)) LayoutWrapped(canvas, pieces, 2, 2, 600, 800);
     if (!(canvas.Font() == font) || !(canvas.Pen() == pen)) std::abort();
+    for (const uint16_t language : {uint16_t{0}, uint16_t{1}}) {
+        for (const TSpeechStyle style : {TSpeechStyle::Formula, TSpeechStyle::Prose}) {
+            const std::string words = SpeakMarkup(text, language, style);
+            if (words.find("  ") != std::string::npos) std::abort();
+            if (!words.empty() && (words.front() == ' ' || words.back() == ' ')) std::abort();
+        }
+    }
     return 0;
 }

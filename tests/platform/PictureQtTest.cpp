@@ -4,6 +4,7 @@
 #include "platform/BackgroundImage.h"
 #include "platform/Picture.h"
 #include "platform/PictureCheck.h"
+#include "support/SystemFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,8 +20,6 @@
 #include <cstdlib>
 #include <thread>
 #include <vector>
-
-#include <sys/stat.h>
 
 using namespace numerava;
 
@@ -184,6 +183,15 @@ private slots:
         QCOMPARE(image->Image().pixelColor(6, 6).alpha(), 0);
     }
 
+    // An image its owner gave up before any worker began is never drawn.
+    void abandonedImageIsNeverDrawn() {
+        int draws = 0;
+        TBackgroundImage image({8, 8}, {}, [&draws](QPainter&) { ++draws; });
+        image.Abandon();
+        QVERIFY(image.Image().isNull());
+        QCOMPARE(draws, 0);
+    }
+
     // A picture replaced by a link to an endless device, a pipe or a huge file is a missing
     // picture, found out at once.
     void filesThatAreNoPictureFilesAreNeverRead() {
@@ -191,8 +199,11 @@ private slots:
         QVERIFY(dir.isValid());
         QDir::setCurrent(dir.path());
         QVERIFY(QDir().mkdir("Graphics"));
-        QVERIFY(QFile::link("/dev/zero", "Graphics/destnik.wmf"));
-        QVERIFY(mkfifo("Graphics/50.bmp", 0600) == 0);
+        // A link to an endless device and a pipe, where the system has them in folders (not Windows).
+        if (const char* device = numerava::testing::EndlessDevice()) {
+            QVERIFY(QFile::link(device, "Graphics/destnik.wmf"));
+            QVERIFY(numerava::testing::MakeFifo("Graphics/50.bmp"));
+        }
         QVERIFY(QDir().mkdir("Graphics/kolo01.jpg"));
         QFile huge("Graphics/20.bmp");
         QVERIFY(huge.open(QIODevice::WriteOnly));

@@ -59,6 +59,26 @@ private slots:
         Language = LanguageCzech;
     }
 
+    // A Czech or Slovak keyboard without Shift types "ěščřžýáíé" on its top row: the field takes
+    // them as the digits on those keys, and "+" as nothing.
+    void topRowOfCzechAndSlovakKeyboardsTypesDigits() {
+        TfrmMain main(NewWelcomeStub);
+        SelectPractice(main, ModeSmallPractice);
+        auto* engine = new TfrmEngine(main);
+        main.ShowFrame(engine);
+        QCoreApplication::processEvents();
+        const auto type = [engine](const QString& typed) {
+            for (const QChar character : typed)
+                QTest::sendKeyEvent(QTest::Click, engine->AnswerEdit(), Qt::Key_unknown, QString(character),
+                                    Qt::NoModifier);
+        };
+        type(QStringLiteral("+ěščľřť"));
+        QCOMPARE(engine->AnswerEdit()->Text(), QStringLiteral("234255"));
+        for (int i = 0; i < 6; ++i) QTest::keyClick(engine->AnswerEdit(), Qt::Key_Backspace);
+        type(QStringLiteral("žýáíéúô"));
+        QCOMPARE(engine->AnswerEdit()->Text(), QStringLiteral("67890"));
+    }
+
     void wholePracticeDrillEndsAtTheSummary() {
         TfrmMain main(NewWelcomeStub);
         SelectPractice(main, ModeSmallPractice);

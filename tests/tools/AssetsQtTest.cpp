@@ -143,6 +143,24 @@ private slots:
         QCOMPARE(listed, expected);
     }
 
+    // Desktops show the icon on any background and at each size from its own file: a transparent
+    // square of exactly that size with the blackboard opaque in the middle.
+    void programIconsAreTransparentSquaresOfTheirSize() {
+        const QDir icons(folder_.filePath(QStringLiteral("icons")));
+        QVERIFY(QDir().mkpath(icons.path()));
+        QVERIFY(numerava::assets::WriteProgramIcons(icons));
+        for (const int size : numerava::assets::ProgramIconSizes) {
+            QImageReader reader(icons.filePath(QStringLiteral("numerava-%1.png").arg(size)));
+            reader.setDecideFormatFromContent(true);
+            QCOMPARE(reader.format(), QByteArray("png"));
+            const QImage icon = reader.read();
+            QCOMPARE(icon.size(), QSize(size, size));
+            QVERIFY(icon.hasAlphaChannel());
+            QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
+            QCOMPARE(qAlpha(icon.pixel(size / 2, size * 3 / 5)), 255);
+        }
+    }
+
 private:
     QDir Graphics() const { return QDir(folder_.filePath(QStringLiteral("Graphics"))); }
     QDir Resources() const { return QDir(folder_.filePath(QStringLiteral("resources"))); }

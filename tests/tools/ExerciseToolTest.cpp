@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 #include <sstream>
 
 namespace numerava::tools {
@@ -75,6 +76,12 @@ TEST(ExerciseOptions, RejectsBadArgumentsWithAMessage) {
         {"--markup", "a", "--png", "a.png", "--wrap", "100*50"},
         {"--markup", "a", "--png", "a.png", "--wrap", "100x50x2"},
         {"--markup", "a", "--png", "a.png", "--wrap", "10001x50"},
+        // Worksheets: a file name, a count a sheet can hold, and exercises rather than a mark-up.
+        {"--pdf"},
+        {"--pdf", ""},
+        {"--pdf", "a.pdf", "--count", "0"},
+        {"--count", "1001", "--pdf", "a.pdf"},
+        {"--markup", "a", "--png", "a.png", "--pdf", "a.pdf"},
     };
     for (const auto& args : cases) {
         const auto parsed = ParseExerciseOptions(args);
@@ -131,6 +138,45 @@ TEST(ExerciseOptions, ReadsPictureOptions) {
         EXPECT_EQ(options.Markup, c.markup);
         EXPECT_EQ(options.Wrap, c.wrap);
     }
+}
+
+TEST(ExerciseOptions, ReadsTheWorksheetOption) {
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<std::string> pdf, png;
+        long count;
+    };
+    const Case cases[] = {
+        {{"--pdf", "sheet.pdf"}, "sheet.pdf", std::nullopt, 20},
+        {{"--count", "1000", "--pdf", "sheet.pdf"}, "sheet.pdf", std::nullopt, 1000},
+        // Pictures and worksheet of the same exercises.
+        {{"--pdf", "sheet.pdf", "--png", "pictures", "--count", "1"}, "sheet.pdf", "pictures", 1},
+        {{"--count", "0"}, std::nullopt, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseExerciseOptions(c.args);
+        ASSERT_TRUE(std::holds_alternative<ExerciseOptions>(parsed)) << std::get<OptionError>(parsed).Message;
+        const auto& options = std::get<ExerciseOptions>(parsed);
+        EXPECT_EQ(options.Pdf, c.pdf);
+        EXPECT_EQ(options.Png, c.png);
+        EXPECT_EQ(options.Count, c.count);
+    }
+}
+
+TEST(ExerciseTool, AWorksheetsLinesRepeatNoExercise) {
+    // Counting to 20 with all four operations: 200 exercises drawn freely repeat some.
+    ExerciseOptions options;
+    options.DifficultySet = 1 << 1;
+    options.OperationSet = SetAllFour;
+    options.Count = 200;
+    options.Seed = 8;
+    options.Pdf = "sheet.pdf";
+    std::ostringstream out;
+    ASSERT_EQ(WriteExercises(options, out), "");
+    std::istringstream lines(out.str());
+    std::set<std::string> seen;
+    for (std::string line; std::getline(lines, line);) EXPECT_TRUE(seen.insert(line).second) << line;
+    EXPECT_EQ(seen.size(), 200u);
 }
 
 TEST(ExerciseTool, ObserverSeesEachExerciseAndCanStopTheRun) {

@@ -37,6 +37,9 @@ QImage DrawBicycleAfterPart(int part);
 // other grade.
 QImage DrawGradePicture(const QString& grade);
 
+// The program's icon, size x size, transparent around its blackboard.
+QImage DrawProgramIcon(int size);
+
 // Helpers.
 
 // An image of the given size filled with one colour, ready for a painter.

@@ -54,7 +54,7 @@ std::string ExerciseUsage() {
     return "usage: numerava-exercises [--area 1..6] [--difficulties LIST] [--operations LIST] [--mode 1..4]\n"
            "                          [--part 1..16] [--count N] [--seed S] [--language cz|sk] [--data "
            "FILE]\n"
-           "                          [--png DIR]\n"
+           "                          [--png DIR] [--pdf FILE]\n"
            "       numerava-exercises --markup TEXT [--wrap WIDTHxHEIGHT] --png FILE\n"
            "Prints generated exercises as JSON lines. LIST is comma-separated items (1..4; 1..6 in area 5);\n"
            "by default all items of the area are selected. In areas 4 to 6 one of the two lists may be\n"
@@ -68,6 +68,10 @@ std::string ExerciseUsage() {
            "so that a file can be checked before it ships.\n"
            "--png DIR also draws each exercise as the drill shows it, into DIR/00001.png, DIR/00002.png, "
            "...\n"
+           "--pdf FILE also writes the exercises as an A4 worksheet to print: the topic, blanks for name,\n"
+           "class and date, the numbered exercises with a box for each answer, and the answer key on a page\n"
+           "of its own. No exercise repeats on a worksheet (the lines printed are the worksheet's). At most\n"
+           "1000 exercises; --pdf goes with --png, not with --markup.\n"
            "--markup draws one mark-up text into the PNG file FILE: on one line in the drill's exercise\n"
            "font, or with --wrap word-wrapped into a picture of that size in the word-problem font.\n";
 }
@@ -81,9 +85,9 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
             options.Help = true;
             continue;
         }
-        static const char* const known[] = {"--area", "--difficulties", "--operations", "--mode",
-                                            "--part", "--count",        "--seed",       "--language",
-                                            "--png",  "--markup",       "--wrap",       "--data"};
+        static const char* const known[] = {"--area",  "--difficulties", "--operations", "--mode", "--part",
+                                            "--count", "--seed",         "--language",   "--png",  "--markup",
+                                            "--wrap",  "--data",         "--pdf"};
         bool isKnown = false;
         for (const char* option : known) isKnown = isKnown || name == option;
         if (!isKnown) return OptionError{"unknown option '" + name + "' (see --help)"};
@@ -124,6 +128,9 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
         } else if (name == "--png") {
             if (value.empty()) return bad("a directory or file name");
             options.Png = value;
+        } else if (name == "--pdf") {
+            if (value.empty()) return bad("a file name");
+            options.Pdf = value;
         } else if (name == "--data") {
             if (value.empty()) return bad("a word-problem file");
             options.Data = value;
@@ -137,6 +144,10 @@ std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vecto
     }
     if (options.Wrap && !options.Markup) return OptionError{"option --wrap needs --markup"};
     if (options.Markup && !options.Png) return OptionError{"option --markup needs --png FILE"};
+    if (options.Pdf && options.Markup)
+        return OptionError{"option --pdf cannot go with --markup (a worksheet holds generated exercises)"};
+    if (options.Pdf && (options.Count < 1 || options.Count > MaxWorksheetCount))
+        return OptionError{"option --pdf needs a --count of 1 to " + std::to_string(MaxWorksheetCount)};
     if (options.Data && (options.Area != 5 || options.Markup))
         return OptionError{"option --data needs --area 5 (only word problems come from a file)"};
 

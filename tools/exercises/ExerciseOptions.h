@@ -23,6 +23,8 @@ struct ExerciseOptions {
     std::optional<std::string> Data;
     // --png: the directory of the exercise pictures, or with --markup the one picture file.
     std::optional<std::string> Png;
+    // --pdf: the worksheet file (A4 PDF) of the generated exercises.
+    std::optional<std::string> Pdf;
     // --markup: draw this mark-up instead of generating exercises.
     std::optional<std::string> Markup;
     // --wrap WIDTHxHEIGHT: word-wrap the mark-up into a picture of this size.
@@ -42,5 +44,8 @@ struct OptionError {
 std::variant<ExerciseOptions, OptionError> ParseExerciseOptions(const std::vector<std::string>& args);
 
 std::string ExerciseUsage();
+
+// The most exercises one worksheet (--pdf) takes.
+inline constexpr long MaxWorksheetCount = 1000;
 
 } // namespace numerava::tools

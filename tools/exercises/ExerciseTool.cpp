@@ -4,6 +4,7 @@
 #include "core/Language.h"
 #include "core/Random.h"
 #include "exercises/Json.h"
+#include "worksheet/WorksheetContent.h"
 
 #include <chrono>
 
@@ -95,8 +96,10 @@ std::string WriteExercises(const ExerciseOptions& options, std::ostream& out,
     generator.OperationSet = options.OperationSet;
     generator.Mode = options.Mode;
     generator.ContestCounter = options.Part;
+    // A worksheet repeats no exercise; the lines describe the worksheet's exercises.
+    worksheet::TWorksheetExercisePicker picker(generator);
     for (long i = 0; i < options.Count; ++i) {
-        const TExercise exercise = generator.Generate();
+        const TExercise exercise = options.Pdf ? picker.Next() : generator.Generate();
         out << ExerciseJson(options.Area, exercise) << '\n';
         if (observer) {
             std::string error = observer(i + 1, exercise);

@@ -27,7 +27,8 @@ std::string LoadWordProblems(const std::string& path);
 // an empty string when all went well.
 using ExerciseObserver = std::function<std::string(long number, const TExercise& exercise)>;
 
-// Generates options.Count exercises and writes one line each. Stops at the observer's first error
+// Generates options.Count exercises (with --pdf without repeats, as a worksheet takes them) and writes
+// one line each. Stops at the observer's first error
 // and returns it; an empty string when every exercise was written.
 std::string WriteExercises(const ExerciseOptions& options, std::ostream& out,
                            const ExerciseObserver& observer = {});

@@ -2,6 +2,8 @@
 
 #include "exercises/ExercisePictures.h"
 #include "exercises/ExerciseTool.h"
+#include "platform/Process.h"
+#include "worksheet/WorksheetPdf.h"
 
 #include <QGuiApplication>
 
@@ -20,8 +22,8 @@ std::unique_ptr<QGuiApplication> StartGui(int& argc, char** argv) {
 // The folder of this program, where the build copies Graphics; empty when it cannot be found.
 std::string ProgramDirectory(const char* argv0) {
     std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) program = std::filesystem::absolute(argv0, error);
+    std::filesystem::path program = numerava::ProgramFile();
+    if (program.empty()) program = std::filesystem::absolute(argv0, error);
     return error ? std::string() : program.parent_path().string();
 }
 
@@ -55,7 +57,7 @@ int main(int argc, char** argv) {
     }
 
     std::unique_ptr<QGuiApplication> gui;
-    if (options.Png) gui = StartGui(argc, argv);
+    if (options.Png || options.Pdf) gui = StartGui(argc, argv);
 
     if (options.Markup) {
         const std::string error = WritePicture(RenderMarkupPicture(*options.Markup, options.Wrap),
@@ -63,18 +65,31 @@ int main(int argc, char** argv) {
         return error.empty() ? 0 : Fail(error);
     }
 
-    ExerciseObserver drawExercise;
-    if (options.Png) {
-        if (const std::string error = MakePictureDirectory(*options.Png); !error.empty()) return Fail(error);
-        drawExercise = [&](long number, const numerava::TExercise& exercise) {
+    std::vector<numerava::TExercise> sheetExercises;
+    ExerciseObserver observeExercise;
+    if (options.Png || options.Pdf) {
+        if (options.Png) {
+            if (const std::string error = MakePictureDirectory(*options.Png); !error.empty())
+                return Fail(error);
+        }
+        observeExercise = [&](long number, const numerava::TExercise& exercise) {
+            if (options.Pdf) sheetExercises.push_back(exercise);
+            if (!options.Png) return std::string();
             const QImage picture =
                 options.Area == 5 ? RenderWordProblem(exercise) : RenderExerciseLine(exercise);
             return WritePicture(picture, ExercisePictureName(*options.Png, number));
         };
     }
     std::ios::sync_with_stdio(false);
-    const std::string error = WriteExercises(options, std::cout, drawExercise);
+    const std::string error = WriteExercises(options, std::cout, observeExercise);
     std::cout.flush();
     if (!error.empty()) return Fail(error);
+    if (options.Pdf) {
+        const numerava::TSelection selection{options.Mode, options.Area, options.DifficultySet,
+                                             options.OperationSet};
+        const auto sheet = numerava::worksheet::MakeWorksheet(selection, sheetExercises);
+        if (!numerava::worksheet::WriteWorksheetPdf(sheet, QString::fromStdString(*options.Pdf)).Written)
+            return Fail("cannot write '" + *options.Pdf + "'");
+    }
     return std::cout ? 0 : 1;
 }
