@@ -3,9 +3,9 @@
 #include "platform/Fonts.h"
 
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
