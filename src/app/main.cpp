@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/StartupPreparation.h"
 #include "screens/FramesWelcome.h"
+#include "screens/ProgramPictures.h"
 #include "shell/FormsMain.h"
 
 #include <QApplication>
@@ -98,8 +99,9 @@ int main(int argc, char** argv) {
 
     numerava::TfrmMain window([](numerava::TfrmMain& main) { return new numerava::TfrmWelcome(main); });
     NUMERAVA_MARK("main window built");
-    // The window shows itself, covering the screen, once the welcome screen has settled.
-    window.Start();
+    // The window shows itself, covering the screen, once the welcome screen has settled; then it
+    // checks every picture the screens show.
+    window.Start(numerava::ProgramPictureFiles());
     NUMERAVA_MARK("welcome screen built");
     const int status = app.exec();
     numerava::FinishStartupPreparation();

@@ -123,4 +123,10 @@ void MarkFor(int mode, float value, std::string& message, std::string& mark) {
     }
 }
 
+std::vector<std::string> GradePictures() {
+    std::vector<std::string> pictures{ContestBase.picture};
+    for (const ContestRule& rule : ContestRules) pictures.emplace_back(rule.picture);
+    return pictures;
+}
+
 } // namespace numerava

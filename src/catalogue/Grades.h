@@ -3,6 +3,7 @@
 // the picture of the vehicle earned.
 
 #include <string>
+#include <vector>
 
 namespace numerava {
 
@@ -12,5 +13,8 @@ extern std::string MarkPicture;
 // Grades `value` (average points per exercise in modes 1-3, the final score in mode 4). Outputs that
 // no rule sets are left as the caller passed them; mode 4 also sets MarkPicture.
 void MarkFor(int mode, float value, std::string& message, std::string& mark);
+
+// Every picture a contest grade can show, lowest grade first.
+std::vector<std::string> GradePictures();
 
 } // namespace numerava

@@ -266,6 +266,18 @@ std::string PartName(int part) {
 
 int PartPrice(int part) { return part >= 4 && part <= 15 ? 201 : 101; }
 
+const std::array<const char*, 5>& BankNotePictures() {
+    static constexpr std::array<const char*, 5> pictures{
+        "Graphics\\50.bmp", "Graphics\\20.bmp", "Graphics\\10.bmp", "Graphics\\5.bmp", "Graphics\\2.bmp"};
+    return pictures;
+}
+
+std::string ContestLogoPicture(bool slovak) {
+    return slovak ? "Graphics\\sutaz.jpg" : "Graphics\\soutez.jpg";
+}
+
+std::string ContestLogoPicture() { return ContestLogoPicture(Language == LanguageSlovak); }
+
 int NoteValue(int percentUsed) {
     // Integer division truncates toward zero, so -19..19 all pay the top note.
     const int fifth = percentUsed / 20;

@@ -5,6 +5,7 @@
 
 #include "catalogue/Selection.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -44,5 +45,11 @@ std::string PartName(int part);
 int PartPrice(int part);
 // The bank note paid for an answer that used p percent of its time: 50, 20, 10, 5, 2 or 0.
 int NoteValue(int percentUsed);
+// The bank notes' pictures in the order of their values 50, 20, 10, 5, 2 ("Graphics\50.bmp").
+const std::array<const char*, 5>& BankNotePictures();
+// The contest's logo in the current language ("Graphics\soutez.jpg", "Graphics\sutaz.jpg"); with
+// `slovak` given, in that language.
+std::string ContestLogoPicture();
+std::string ContestLogoPicture(bool slovak);
 
 } // namespace numerava

@@ -4,6 +4,7 @@
 // and the area-5 generator. Empty until a file is loaded.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,10 @@ extern std::array<std::string, SectionCount + 1> SectionTitles;
 extern std::array<std::vector<std::string>, SectionCount + 1> SectionLines;
 
 void ClearWordProblemData();
+
+// True when every section an area-5 selection draws from holds a problem: left item i is section i,
+// right item i section 6 + i, nothing chosen the trick questions (section 6). Without the file (or
+// with a section all of whose lines were left out) the drill would have nothing to ask.
+bool SectionsHaveProblems(uint8_t difficultySet, uint8_t operationSet);
 
 } // namespace numerava

@@ -3,10 +3,8 @@
 #include "platform/AccessibleEvents.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace numerava {
 
@@ -165,31 +163,23 @@ void TNVCustomButton::SetFontColor(const QColor& color) {
     update();
 }
 
+TCaptionLayout TNVCustomButton::CaptionLayout(bool pushed) const {
+    // One block of lines, centred vertically, each line centred between TextDisplacement and the
+    // right edge.
+    return LayOutCaption(pushed ? pushedFont_ : font_, caption_,
+                         QRect(textDisplacement_, 0, width() - textDisplacement_, height()),
+                         Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
 void TNVCustomButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QColor face = pushed_ ? pushedColor_ : color_;
-    const QFont& font = pushed_ ? pushedFont_ : font_;
     const QColor ink = !isEnabled() ? grayTextColor_ : pushed_ ? pushedFontColor_ : fontColor_;
 
     painter.fillRect(rect(), face);
 
-    // The caption's lines form one block, centred vertically by the count of carriage returns and
-    // each line centred between TextDisplacement and the right edge. Not clipped: accents of
-    // capitals reach above the font's ascent.
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QFontMetrics metrics(font);
-    const int lineHeight = metrics.height();
-    const int lineCount = 1 + static_cast<int>(caption_.count(QLatin1Char('\r')));
-    const int top = (height() - lineHeight * lineCount) / 2;
-    const int left = textDisplacement_;
-    painter.setFont(font);
     painter.setPen(ink);
-    int baseline = top + metrics.ascent();
-    for (const QString& line : caption_.split(lineBreak)) {
-        const int x = left + (width() - left - metrics.horizontalAdvance(line)) / 2;
-        painter.drawText(QPoint(x, baseline), line);
-        baseline += lineHeight;
-    }
+    DrawCaption(painter, CaptionLayout(pushed_));
 
     if (pushed_) DrawBevel(painter, width(), height(), Darker(face), Lighter(face));
     else DrawBevel(painter, width(), height(), Lighter(face), Darker(face));

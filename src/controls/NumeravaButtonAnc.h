@@ -4,6 +4,7 @@
 // top. It has a pushed state with its own face colour and font; what pushes it is up to the
 // descendants.
 
+#include "controls/CaptionLayout.h"
 #include "platform/Picture.h"
 
 #include <QColor>
@@ -85,6 +86,8 @@ public:
 
     // "\r" (or "\r\n") breaks the caption into lines.
     const QString& Caption() const { return caption_; }
+    // Where the caption's lines are drawn, in the pushed or the released font.
+    TCaptionLayout CaptionLayout(bool pushed) const;
     void SetCaption(const QString& caption);
     void SetCaption(std::string_view utf8Caption);
 

@@ -3,7 +3,6 @@
 #include "platform/AccessibleEvents.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace numerava {
@@ -79,22 +78,23 @@ void TNumeravaLabel::SetShowAccelChar(bool show) {
     Changed();
 }
 
-int TNumeravaLabel::TextFlags(bool measuring) const {
-    int flags = Qt::TextExpandTabs | Qt::TextDontClip;
-    if (wordWrap_) flags |= Qt::TextWordWrap;
-    if (showAccelChar_) flags |= Qt::TextShowMnemonic;
-    // The vertical place is worked out beforehand from the measured block.
-    if (!measuring) flags |= static_cast<int>(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
-    return flags;
+QString TNumeravaLabel::ShownText() const {
+    if (!showAccelChar_) return caption_;
+    QString shown;
+    for (qsizetype i = 0; i < caption_.size(); ++i) {
+        if (caption_[i] == QLatin1Char('&') && i + 1 < caption_.size()) ++i;
+        else if (caption_[i] == QLatin1Char('&')) continue;
+        shown.append(caption_[i]);
+    }
+    return shown;
 }
 
 QRect TNumeravaLabel::TextRect(const QRect& bounds) const {
     // An empty label still measures one line.
-    QString text = caption_;
-    if (text.isEmpty() || (showAccelChar_ && text == QStringLiteral("&"))) text = QStringLiteral(" ");
-    const QRect measured = QFontMetrics(font_).boundingRect(
-        QRect(bounds.left(), bounds.top(), bounds.width(), 1 << 20), TextFlags(true), text);
-    return {bounds.topLeft(), QSize(measured.width() + shadowOffset_, measured.height() + shadowOffset_)};
+    QString text = ShownText();
+    if (text.isEmpty()) text = QStringLiteral(" ");
+    const QSize size = CaptionSize(font_, text, bounds.width() - shadowOffset_, wordWrap_);
+    return {bounds.topLeft(), QSize(size.width() + shadowOffset_, size.height() + shadowOffset_)};
 }
 
 QSize TNumeravaLabel::sizeHint() const { return TextRect(rect()).size(); }
@@ -118,18 +118,16 @@ void TNumeravaLabel::AdjustBounds() {
 // them from its glyph cache, which makes a large caption slow to paint.
 constexpr int LargestCachedGlyphPixels = 64;
 
+TCaptionLayout TNumeravaLabel::CaptionLayout() const {
+    // The text and its shadow are placed as one block.
+    const QRect bounds(0, 0, width() - shadowOffset_, height() - shadowOffset_);
+    return LayOutCaption(font_, ShownText(), bounds, alignment_, wordWrap_);
+}
+
 TNumeravaLabel::TLook TNumeravaLabel::Look() const {
     TLook look;
     look.Size = size();
-    look.Bounds = rect();
-    if (alignment_ & (Qt::AlignBottom | Qt::AlignVCenter)) {
-        const int textHeight = TextRect(look.Bounds).height();
-        look.Bounds.translate(0, alignment_ & Qt::AlignBottom ? height() - textHeight
-                                                              : (height() - textHeight) / 2);
-    }
-    look.Caption = caption_;
-    look.Font = font_;
-    look.Flags = TextFlags(false);
+    look.Layout = CaptionLayout();
     const bool enabled = isEnabled();
     look.Shift = enabled ? shadowOffset_ : 1;
     look.ShadowInk = enabled ? shadowColor_ : palette().color(QPalette::Light);
@@ -137,13 +135,12 @@ TNumeravaLabel::TLook TNumeravaLabel::Look() const {
     return look;
 }
 
-void TNumeravaLabel::DrawCaption(QPainter& painter, const TLook& look) {
+void TNumeravaLabel::DrawLook(QPainter& painter, const TLook& look) {
     // Qt draws Unicode, so every Czech and Slovak letter shows whatever the font was made for.
-    painter.setFont(look.Font);
     painter.setPen(look.ShadowInk);
-    painter.drawText(look.Bounds.translated(look.Shift, look.Shift), look.Flags, look.Caption);
+    DrawCaption(painter, look.Layout, QPoint(look.Shift, look.Shift));
     painter.setPen(look.Ink);
-    painter.drawText(look.Bounds, look.Flags, look.Caption);
+    DrawCaption(painter, look.Layout);
 }
 
 void TNumeravaLabel::Prepare() {
@@ -152,7 +149,7 @@ void TNumeravaLabel::Prepare() {
     if (prepared_ && preparedLook_ == look) return;
     preparedLook_ = look;
     prepared_ =
-        TBackgroundImage::Start(look.Size, {}, [look](QPainter& painter) { DrawCaption(painter, look); });
+        TBackgroundImage::Start(look.Size, {}, [look](QPainter& painter) { DrawLook(painter, look); });
 }
 
 void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -161,7 +158,7 @@ void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {
     const TLook look = Look();
     if (prepared_ && preparedLook_ == look && !prepared_->Image().isNull())
         painter.drawImage(0, 0, prepared_->Image());
-    else DrawCaption(painter, look);
+    else DrawLook(painter, look);
 }
 
 void TNumeravaLabel::changeEvent(QEvent* event) {

@@ -3,6 +3,7 @@
 // down, then in the font's colour. Disabled, it shows the engraved look of disabled labels instead.
 // Transparent unless it is given a background colour.
 
+#include "controls/CaptionLayout.h"
 #include "platform/BackgroundImage.h"
 
 #include <QColor>
@@ -67,12 +68,15 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
 
-    // "&&" shows one ampersand and "&x" underlines x.
+    // "&&" shows one ampersand and a single "&" is not shown (the character after it would be the
+    // accelerator of a control the label names).
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool show);
 
     // The text's rectangle when drawn into `bounds` (top-left placement), widened by the shadow.
     QRect TextRect(const QRect& bounds) const;
+    // Where the text is drawn (the shadow lies ShadowOffset right and down of it).
+    TCaptionLayout CaptionLayout() const;
 
     // Starts drawing a large caption (above the size Qt keeps in its glyph cache) on a worker
     // thread, so that the first paint only copies it. Call it once the label has its final text,
@@ -88,18 +92,15 @@ private:
     // Everything a paint of the caption depends on, so that it can be drawn away from the widget.
     struct TLook {
         QSize Size;
-        QRect Bounds;
-        QString Caption;
-        QFont Font;
-        int Flags = 0;
+        TCaptionLayout Layout;
         int Shift = 0;
         QColor ShadowInk, Ink;
         bool operator==(const TLook&) const = default;
     };
     TLook Look() const;
-    static void DrawCaption(QPainter& painter, const TLook& look);
+    static void DrawLook(QPainter& painter, const TLook& look);
 
-    int TextFlags(bool measuring) const;
+    QString ShownText() const;
     void Changed();
     void AdjustBounds();
 

@@ -1,6 +1,7 @@
 #include "controls/ScreenBuild.h"
 
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,7 +47,7 @@ TNumeravaLabel* MakeShadowLabel(QWidget* parent, QRect geometry, const QString& 
 
 QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fontPixels, bool bold,
                   QColor color, std::string_view face) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setFont(ControlFont(face, fontPixels, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 namespace numerava {
 
@@ -63,6 +64,23 @@ std::optional<TCellRatios> CellRatios(const QFont& font) {
     return *known.insert(key, ReadCellRatios(font));
 }
 
+// The letters that reach highest and lowest in the program's texts: the accented capitals of Czech
+// and Slovak, the descenders, and the brackets of the formulas.
+constexpr char16_t InkExtremes[] = u"ÁÄČĎÉĚÍĹĽŇÓÔŔŘŠŤÚŮÝŽgjpqyý()";
+
+// How far the ink of those letters reaches above and below the baseline, in whole pixel rows, for
+// the glyphs the face itself has (a face without them must not take a fallback face's heights).
+TCellMetrics InkExtent(const QFont& font) {
+    const QFontMetrics metrics(font);
+    QString present;
+    for (const char16_t letter : std::u16string_view(InkExtremes))
+        if (metrics.inFont(QChar(letter))) present.append(QChar(letter));
+    if (present.isEmpty()) return {};
+    const QRect ink = metrics.tightBoundingRect(present);
+    // The rows of the ink run from top() to bottom() relative to the baseline row 0.
+    return {std::max(0, -ink.top()), std::max(0, ink.bottom() + 1)};
+}
+
 } // namespace
 
 TCellMetrics CellMetrics(const QFont& font) {
@@ -72,8 +90,15 @@ TCellMetrics CellMetrics(const QFont& font) {
         const QFontMetrics metrics(font);
         return {metrics.ascent(), metrics.descent()};
     }
-    return {static_cast<int>(std::lround(ratios->Ascent * pixels)),
-            static_cast<int>(std::lround(ratios->Descent * pixels))};
+    static QHash<QString, TCellMetrics> known;
+    const QString key = font.family() + QLatin1Char('/') + QString::number(font.weight()) + QLatin1Char('/') +
+                        QString::number(pixels) + (font.italic() ? "/i" : "");
+    const auto found = known.constFind(key);
+    if (found != known.constEnd()) return *found;
+    const TCellMetrics ink = InkExtent(font);
+    const TCellMetrics cell{std::max(static_cast<int>(std::lround(ratios->Ascent * pixels)), ink.Ascent),
+                            std::max(static_cast<int>(std::lround(ratios->Descent * pixels)), ink.Descent)};
+    return *known.insert(key, cell);
 }
 
 int PixelSizeForHeight(const QFont& font, int height) {

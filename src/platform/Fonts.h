@@ -58,16 +58,20 @@ QStringList MissingFonts();
 QString FontFamily(std::string_view faceName);
 
 // A font's line as Windows measures a TrueType face: ascent and descent from the OS/2 table's win
-// values, which leave room for the accents above capitals. Qt takes its metrics for the fonts-wine
-// faces from the typographic values instead, about a fifth of the em less, so a line measured with
-// those loses the caron of "Ř" at its top. A face without the table keeps Qt's metrics.
+// values, which are meant to leave room for the accents above capitals. Qt takes its metrics for the
+// fonts-wine faces from the typographic values instead, about a fifth of the em less, so a line
+// measured with those loses the caron of "Ř" at its top. The fonts-wine Tahoma's accented capitals
+// ("Ô", "Ť", "Ú") reach a little above its win ascent, and Qt's synthetic bold widens every glyph by a
+// pixel or two more, so the line also covers the ink of the Czech and Slovak letters in the font as
+// drawn: every letter of the program's texts lies whole within the line. A face without the table
+// keeps Qt's metrics.
 struct TCellMetrics {
     int Ascent = 0;
     int Descent = 0;
     int Height() const { return Ascent + Descent; }
 };
 
-// For a font with a pixel size. GUI thread only (the per-face values are kept).
+// For a font with a pixel size. GUI thread only (the values are kept per face and size).
 TCellMetrics CellMetrics(const QFont& font);
 
 // The pixel size (em) for a signed font height of the program's texts: negative = the character

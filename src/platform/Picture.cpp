@@ -41,6 +41,17 @@ QString LocalPath(std::string_view programPath) {
     return path;
 }
 
+bool GraphicsFolderPresent() { return QFileInfo(QString::fromLatin1(GraphicsFolder)).isDir(); }
+
+std::vector<std::string> UnreadablePictures(const std::vector<std::string>& programPaths) {
+    std::vector<std::string> unreadable;
+    for (const std::string& path : programPaths) {
+        TPicture picture;
+        if (!picture.LoadFromFile(path)) unreadable.push_back(LocalPath(path).toStdString());
+    }
+    return unreadable;
+}
+
 TPicture TPicture::FromImage(QImage image) {
     TPicture picture;
     picture.image_ = std::move(image);
@@ -56,6 +67,7 @@ bool TPicture::LoadFromFile(std::string_view programPath, QString* error) {
         if (error) *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
     };
+    if (path.isEmpty()) return fail(QStringLiteral("no file name"));
     // Checked before opening: opening a pipe would wait for a writer, a device would never end.
     const QFileInfo info(path);
     if (!info.exists()) return fail(QStringLiteral("no such file"));

@@ -12,12 +12,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numerava {
 
 // The program's texts write paths as "Graphics\50.bmp" (or "Graphics/kolo01.jpg"), relative to
 // the program's folder; this turns one into a path for the file system.
 QString LocalPath(std::string_view programPath);
+
+// The folder beside the program that holds the pictures and the word-problem files.
+inline constexpr const char* GraphicsFolder = "Graphics";
+bool GraphicsFolderPresent();
+
+// The pictures among `programPaths` that are missing or cannot be read as a whole (what
+// TPicture::LoadFromFile refuses), as the program's paths with forward slashes, in the given order.
+// Reads and decodes every file: reentrant, meant for a worker thread.
+std::vector<std::string> UnreadablePictures(const std::vector<std::string>& programPaths);
 
 class TPicture {
 public:
@@ -36,6 +46,8 @@ public:
 
     bool IsEmpty() const { return image_.isNull() && !metafile_; }
     bool HoldsBitmap() const { return !image_.isNull(); }
+    // The bitmap as loaded (null for a metafile or an empty picture).
+    const QImage& Image() const { return image_; }
     // A transparent bitmap leaves out every pixel of the colour of its bottom-left pixel.
     void SetTransparent(bool transparent);
     bool Transparent() const { return transparent_; }

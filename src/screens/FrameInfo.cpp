@@ -1,5 +1,6 @@
 #include "screens/FrameInfo.h"
 
+#include "catalogue/UnitsTexts.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "shell/FormsMain.h"
@@ -65,7 +66,9 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
     contestBox->setGeometry(3, 236, 643, 140);
     contestBox->SetBrushColor(Orange);
     contestBox->SetPen(Qt::red, 1);
-    contestLogo_ = MakeImage(this, {7, 241, 114, 39}, "");
+    // The logo of the language comes with the captions.
+    contestLogo_ = new TImage(this);
+    contestLogo_->setGeometry(7, 241, 114, 39);
     MakeLabel(this, {125, 237}, Utf8("- cca 10 minutový test"), 19, false);
     contestLabels_[1] = MakeLabel(this, {125, 262}, Utf8(ContestTexts[1].first), 19, false);
     contestLabels_[0] = MakeLabel(this, {12, 288}, Utf8(ContestTexts[0].first), 19, false);
@@ -83,7 +86,7 @@ TfrmInfo::TfrmInfo(TfrmMain& main) : TFrame(main) {
 }
 
 void TfrmInfo::Timer2Timer() {
-    contestLogo_->Load(Language == LanguageSlovak ? "Graphics\\sutaz.jpg" : "Graphics\\soutez.jpg");
+    contestLogo_->Load(ContestLogoPicture());
     contestLogo_->setAccessibleName(Utf8(ByLanguage("Soutěž", "Súťaž")));
     title_->SetCaption(Utf8(ByLanguage("Co NUMERAVA umí?", "Funkcie programu NUMERAVA")));
     ageLabel_->setText(Utf8(ByLanguage("věk 7 - 16 let", "vek 7 - 16 rokov")));

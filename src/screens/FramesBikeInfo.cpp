@@ -2,6 +2,7 @@
 
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
@@ -30,7 +31,7 @@ TfrmBikeInfo::TfrmBikeInfo(TfrmMain& main, std::function<TFrame*(TfrmMain&)> top
                                       Qt::yellow, Qt::black, 2);
     NumeravaLabel2_->SetAlignment(Qt::AlignCenter);
 
-    Label4_ = new QLabel(
+    Label4_ = new TLabel(
         Utf8("Za každý příklad dostaneš bankovku podle rychlosti odpovědi. Za tyto peníze si koupíš "
              "16 dílů jízdního kola."),
         this);
@@ -43,7 +44,7 @@ TfrmBikeInfo::TfrmBikeInfo(TfrmMain& main, std::function<TFrame*(TfrmMain&)> top
         MakeShadowLabel(this, {0, 240, 660, 44}, Utf8("každá chyba = -50 bodů!"), 30, Qt::red, Qt::black, 1);
     NumeravaLabel4_->SetAlignment(Qt::AlignCenter);
 
-    lblDuration_ = new QLabel(Utf8("cca 20 min."), this);
+    lblDuration_ = new TLabel(Utf8("cca 20 min."), this);
     lblDuration_->setGeometry(0, 300, 660, 32);
     lblDuration_->setFont(ControlFont("Tahoma", 24, true));
     lblDuration_->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr int Parts = 16;
 
 QLabel* TextLabel(QWidget* parent, QRect place, int pixels, QColor color) {
-    auto* label = new QLabel(parent);
+    auto* label = new TLabel(parent);
     label->setGeometry(place);
     label->setFont(ControlFont("Tahoma", pixels, true));
     label->setWordWrap(true);

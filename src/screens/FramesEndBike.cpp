@@ -3,18 +3,20 @@
 #include "catalogue/UnitsTexts.h"
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
+#include "platform/TimeText.h"
 #include "screens/FramesSummary.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 
 namespace numerava {
 
@@ -26,8 +28,8 @@ TImage* EmptyImage(QWidget* parent, QRect place) {
     return image;
 }
 
-QLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+TLabel* WrappedLabel(QWidget* parent, QRect place, int pixels, Qt::Alignment alignment) {
+    auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", pixels, true));
     label->setGeometry(place);
     label->setWordWrap(true);
@@ -47,7 +49,10 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
                                       Qt::black, 2);
     NumeravaLabel1_->SetAlignment(Qt::AlignCenter);
     imgSign_ = EmptyImage(this, {1, 1, 35, 35});
-    nvlblLearning_ = WrappedLabel(this, {16, 42, 628, 24}, 16, Qt::AlignHCenter | Qt::AlignVCenter);
+    // The topic takes the room down to the table: two lines, and a smaller font for the longest
+    // topics (many items of area 5), which are no contest category and keep their full text.
+    nvlblLearning_ = WrappedLabel(this, {16, 40, 628, 32}, 16, Qt::AlignHCenter | Qt::AlignVCenter);
+    nvlblLearning_->SetShrinkToFit(11);
 
     auto* table = new TShape(this);
     table->setGeometry(12, 72, 400, 226);
@@ -91,13 +96,13 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     Shape3_->setGeometry(12, 306, 440, 96);
     Shape3_->SetBrushColor(Qt::yellow);
     Shape3_->SetPen(Qt::red, 4);
-    Image16_ = MakeImage(this, {20, 314, 112, 80}, ByLanguage("Graphics\\soutez.jpg", "Graphics\\sutaz.jpg"));
+    Image16_ = MakeImage(this, {20, 314, 112, 80}, ContestLogoPicture());
     Image16_->SetProportional(true);
     Image16_->setToolTip(Utf8("Zapiš se do tabulky rekordů"));
     Image16_->setCursor(Qt::PointingHandCursor);
     Label7_ = WrappedLabel(this, {140, 316, 300, 50}, 19, Qt::AlignLeft | Qt::AlignTop);
     Label10_ = MakeShadowLabel(this, {140, 364, 200, 32}, Utf8("KLIKNI"), 26, Qt::red, Qt::black, 1);
-    Image3_ = MakeImage(this, {352, 326, 92, 68}, "Graphics/kolo15.jpg");
+    Image3_ = MakeImage(this, {352, 326, 92, 68}, BikePicture(15));
     Image3_->SetProportional(true);
     Image3_->setCursor(Qt::PointingHandCursor);
     connect(Image16_, &TImage::OnClick, this, &TfrmEndBike::Image16Click);
@@ -147,8 +152,7 @@ TfrmEndBike::TfrmEndBike(TfrmMain& main) : TFrame(main) {
     }
     Label7_->setVisible(entryOffered_);
 
-    lblTime_->setText(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
-                      QStringLiteral("  ") +
+    lblTime_->setText(LongTimeText(QLocale::system(), QTime::currentTime()) + QStringLiteral("  ") +
                       QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 
     connect(&tmrBlink, &QTimer::timeout, this, &TfrmEndBike::tmrBlinkTimer);
@@ -165,8 +169,7 @@ void TfrmEndBike::showEvent(QShowEvent* event) {
     if (noEntryMessagePending_) {
         noEntryMessagePending_ = false;
         QTimer::singleShot(0, this, [this] {
-            QMessageBox::information(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
-                                     QMessageBox::Ok);
+            ShowMessageBox(&Main(), QMessageBox::Information, Text(ContestNoEntryMessage(Language)));
         });
     }
 }
@@ -210,10 +213,9 @@ void TfrmEndBike::Image16Click() {
     if (!entryOffered_) return;
     entryOffered_ = false; // one entry per contest
     if (!OpenWebAddress(address_))
-        QMessageBox::critical(
-            this, QStringLiteral("Numerava"),
-            Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
-            QMessageBox::Ok);
+        ShowMessageBox(
+            &Main(), QMessageBox::Critical,
+            Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")));
     HideEntry();
 }
 

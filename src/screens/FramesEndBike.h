@@ -3,6 +3,7 @@
 // result row, and for a contest category the blinking entry that opens the contest's web form.
 
 #include "contest/ContestFinal.h"
+#include "controls/Label.h"
 #include "shell/Frame.h"
 
 #include <QTimer>
@@ -71,7 +72,7 @@ private:
 
     TNumeravaLabel* NumeravaLabel1_;
     TImage* imgSign_;
-    QLabel* nvlblLearning_;
+    TLabel* nvlblLearning_;
     QLabel* Label1_;
     QLabel* lblMoney_;
     QLabel* Label2_;

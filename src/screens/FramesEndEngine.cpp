@@ -2,6 +2,7 @@
 
 #include "catalogue/Grades.h"
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "engine/ScoringRules.h"
@@ -13,8 +14,8 @@ namespace numerava {
 
 namespace {
 
-QLabel* WrappedLabel(QWidget* parent, QRect place, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+TLabel* WrappedLabel(QWidget* parent, QRect place, Qt::Alignment alignment) {
+    auto* label = new TLabel(parent);
     label->setFont(ControlFont("Tahoma", 19, true));
     label->setGeometry(place);
     label->setWordWrap(true);
@@ -32,6 +33,8 @@ TfrmEndEngine::TfrmEndEngine(TfrmMain& main) : TFrame(main) {
     const std::string modeText = ModeText(selection.Mode, selection.Area);
 
     lblDiff_ = WrappedLabel(this, {8, 4, 625, 53}, Qt::AlignLeft | Qt::AlignTop);
+    // The longest topics (many items of area 5) take a smaller font rather than a third line.
+    lblDiff_->SetShrinkToFit(12);
     lblDiff_->setText(topic);
     lblDesc_ = WrappedLabel(this, {16, 56, 640, 108}, Qt::AlignHCenter | Qt::AlignTop);
     lblMark_ = MakeShadowLabel(this, {178, 72, 267, 195}, QString(), 160, Qt::yellow, Qt::black, 2);
@@ -53,7 +56,7 @@ TfrmEndEngine::TfrmEndEngine(TfrmMain& main) : TFrame(main) {
     lblRPtsCount_ = points.value;
     lblAverage_ = average.name;
     lblRAverage_ = average.value;
-    lblMode_ = new QLabel(Utf8(modeText.c_str()), this);
+    lblMode_ = new TLabel(Utf8(modeText.c_str()), this);
     lblMode_->setGeometry(196, 365, 249, 20);
     lblMode_->setAlignment(Qt::AlignCenter);
     lblMode_->setFont(ControlFont("Tahoma", 16, true));

@@ -2,6 +2,7 @@
 // The practice summary: points, exercises, average and grade; appends the run's result row.
 
 #include "catalogue/UnitsTexts.h"
+#include "controls/Label.h"
 #include "shell/Frame.h"
 
 #include <QTimer>
@@ -39,7 +40,7 @@ private:
     void Recompute();
     void Timer1Timer();
 
-    QLabel* lblDiff_;
+    TLabel* lblDiff_;
     QLabel* lblDesc_;
     TNumeravaLabel* lblMark_;
     QLabel* Label1_;

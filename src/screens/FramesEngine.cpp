@@ -4,6 +4,7 @@
 #include "contest/ContestRules.h"
 #include "controls/ControlFont.h"
 #include "controls/ControlsAccessible.h"
+#include "controls/Label.h"
 #include "controls/NumeravaEdit.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
@@ -15,12 +16,12 @@
 #include "screens/FramesEndEngine.h"
 #include "screens/FramesExpertResults.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 
 #include <vector>
@@ -103,7 +104,7 @@ TNumeravaEdit* MakeEdit(int pixels, bool bold) {
 }
 
 QLabel* MakeTableLabel(QWidget* parent, QRect geometry, const QString& text, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setGeometry(geometry);
     label->setFont(ControlFont("Tahoma", 16, true));
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -152,9 +153,8 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
     imgSign_->Load(AreaPicture(main.Area));
     Image1_->setVisible(model_->CategoryMarkVisible());
     Image2_->setVisible(model_->OtherMarkVisible());
-    if (model_->CategoryWarningDue())
-        QMessageBox::warning(this, QStringLiteral("Numerava"), Text(ContestNoEntryMessage(Language)),
-                             QMessageBox::Ok);
+    // The warning comes over the drill once it is on show (see showEvent).
+    categoryWarningPending_ = model_->CategoryWarningDue();
 
     connect(nvedtResult_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
     connect(nvedtText_, &TNumeravaEdit::OnKeyPress, this, &TfrmEngine::AnswerKeyPress);
@@ -173,6 +173,19 @@ TfrmEngine::TfrmEngine(TfrmMain& main) : TFrame(main) {
 }
 
 TfrmEngine::~TfrmEngine() = default;
+
+void TfrmEngine::showEvent(QShowEvent* event) {
+    TFrame::showEvent(event);
+    if (!categoryWarningPending_) return;
+    categoryWarningPending_ = false;
+    QTimer::singleShot(0, this, [this] {
+        // The first exercise's countdown waits while the pupil reads the warning.
+        tmrEngine.stop();
+        ShowMessageBox(&Main(), QMessageBox::Warning, Text(ContestNoEntryMessage(Language)));
+        seenTimerStarts_ = -1;
+        SyncTimer();
+    });
+}
 
 void TfrmEngine::BuildLayout() {
     setFixedSize(678, 494);
@@ -219,7 +232,7 @@ void TfrmEngine::BuildLayout() {
     textRow->Add(Spacer(5));
     textRow->Add(nvequTextR_);
 
-    lblNAN_ = new QLabel(this);
+    lblNAN_ = new TLabel(this);
     lblNAN_->setGeometry(360, 260, 273, 17);
     lblNAN_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblNAN_->setFont(ControlFont("Tahoma", 16));
@@ -234,7 +247,7 @@ void TfrmEngine::BuildLayout() {
     ggeTimer_->setStyleSheet("QProgressBar { border: 1px solid black; background: white; }"
                              "QProgressBar::chunk { background: rgb(191, 124, 0); }");
 
-    Label1_ = new QLabel(QStringLiteral("10"), this);
+    Label1_ = new TLabel(QStringLiteral("10"), this);
     Label1_->setGeometry(299, 440, 41, 14);
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_->setFont(ControlFont("Tahoma", 11, true));
@@ -249,7 +262,9 @@ void TfrmEngine::BuildLayout() {
     lblRPts_ = MakeTableLabel(this, {534, 323, 85, 26}, QStringLiteral("0"), Qt::AlignRight);
     lblAverage_ = MakeTableLabel(this, {364, 353, 170, 26}, Utf8("Průměr"), Qt::AlignLeft);
     lblRAverage_ = MakeTableLabel(this, {534, 353, 85, 26}, QStringLiteral("0"), Qt::AlignRight);
-    lblMode_ = MakeTableLabel(this, {364, 385, 255, 26}, QString(), Qt::AlignHCenter);
+    // The mode's line spans the table inside its blue frame: the longest contest part's line
+    // ("4. diel - VÝPLET PREDNÉHO KOLESA") needs all of it.
+    lblMode_ = MakeTableLabel(this, {359, 385, 263, 26}, QString(), Qt::AlignHCenter);
     for (QLabel* label : {lblNum_, lblPts_, lblAverage_}) label->setEnabled(false);
 
     Shape2_ = new TShape(this);
@@ -286,11 +301,12 @@ void TfrmEngine::BuildLayout() {
 
     imgSign_ = new TImage(this);
     imgSign_->setGeometry(1, 1, 35, 35);
-    Image1_ = new TImage(this);
-    Image1_->setGeometry(481, 444, 60, 40);
+    // The contest marks: the result counts (a cup with a tick) or does not (a greyed, crossed cup).
+    Image1_ = MakeImage(this, {481, 444, 60, 40}, ":/contest_counts.png");
     Image1_->setToolTip(Utf8("Zápis do tabulek je aktivní"));
-    Image2_ = new TImage(this);
-    Image2_->setGeometry(481, 444, 60, 40);
+    Image2_ = MakeImage(this, {481, 444, 60, 40}, ":/contest_not_counted.png");
+    Image1_->hide();
+    Image2_->hide();
 
     // Names for screen readers where the picture or the gauge has no text of its own.
     ggeTimer_->setAccessibleName(Utf8(ByLanguage("Zbývající čas", "Zostávajúci čas")));

@@ -54,6 +54,12 @@ public:
     TNumeravaLabel* lblResult() const { return lblResult_; }
     QLabel* lblNAN() const { return lblNAN_; }
     QProgressBar* ggeTimer() const { return ggeTimer_; }
+    TNumeravaLabel* NumeravaLabel1() const { return NumeravaLabel1_; }
+    TImage* Image1() const { return Image1_; }
+    TImage* Image2() const { return Image2_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildLayout();
@@ -64,6 +70,7 @@ private:
     std::unique_ptr<TDrillModel> model_;
     int seenTimerStarts_ = -1;
     bool endShown_ = false;
+    bool categoryWarningPending_ = false;
 
     TNumeravaLabel* NumeravaLabel1_ = nullptr;
     TShape* shpEquation_ = nullptr;

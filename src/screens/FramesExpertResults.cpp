@@ -1,6 +1,7 @@
 #include "screens/FramesExpertResults.h"
 
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 #include "controls/ScreenBuild.h"
 #include "core/Format.h"
 #include "core/Language.h"
@@ -34,11 +35,13 @@ TfrmExpertResults::TfrmExpertResults(TfrmMain& main) : TFrame(main) {
     SetBackground(this, Orange);
     const QString topic = QString::fromStdString(TopicText(main.Selection()));
 
-    lblDiff_ = new QLabel(topic, this);
+    lblDiff_ = new TLabel(topic, this);
     lblDiff_->setGeometry(8, 4, 625, 53);
     lblDiff_->setFont(ControlFont("Tahoma", 19, true));
     lblDiff_->setWordWrap(true);
     lblDiff_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The longest topics (many items of area 5) take a smaller font rather than a third line.
+    lblDiff_->SetShrinkToFit(12);
 
     Label1_ = CaptionLabel(this, {16, 130}, "Vydržel jsi");
     lblMark_ = MakeShadowLabel(this, {184, 32, 273, 241}, QString(), 200, Qt::blue, Qt::black, 3);
@@ -60,7 +63,7 @@ TfrmExpertResults::TfrmExpertResults(TfrmMain& main) : TFrame(main) {
     lblAverage_ = average.name;
     lblRAverage_ = average.value;
     for (QLabel* label : {lblTaskNum_, lblPtsCount_, lblAverage_}) label->setEnabled(false);
-    Label2_ = new QLabel(QStringLiteral("E X P E R T"), this);
+    Label2_ = new TLabel(QStringLiteral("E X P E R T"), this);
     Label2_->setGeometry(196, 380, 249, 25);
     Label2_->setAlignment(Qt::AlignCenter);
     Label2_->setFont(ControlFont("Tahoma", 19, true));

@@ -2,6 +2,7 @@
 // The expert summary: how many exercises the pupil survived; appends the run's result row.
 
 #include "catalogue/UnitsTexts.h"
+#include "controls/Label.h"
 #include "shell/Frame.h"
 
 #include <QTimer>
@@ -40,7 +41,7 @@ private:
     void Recompute();
     void Timer1Timer();
 
-    QLabel* lblDiff_;
+    TLabel* lblDiff_;
     QLabel* Label1_;
     TNumeravaLabel* lblMark_;
     QLabel* lblDMark_;

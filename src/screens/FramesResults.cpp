@@ -1,5 +1,6 @@
 #include "screens/FramesResults.h"
 
+#include "controls/CaptionItems.h"
 #include "controls/ControlFont.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
@@ -20,6 +21,11 @@ TfrmResults::TfrmResults(TfrmMain& main) : TFrame(main) {
     connect(nvbtnExit_, &TNumeravaButton::OnClick, this, [this] { Main().ShowFrame(Main().NewWelcome()); });
 
     lsvResults_ = new QTreeWidget(this);
+    // Rows and column titles drawn by the program's caption layout; a long topic shows in full as
+    // the row's tooltip.
+    lsvResults_->setHeader(new TCaptionHeaderView(Qt::Horizontal, lsvResults_));
+    lsvResults_->setItemDelegate(new TCaptionItemDelegate(lsvResults_));
+    lsvResults_->setUniformRowHeights(true);
     lsvResults_->setGeometry(8, 60, 625, 373);
     lsvResults_->setRootIsDecorated(false);
     lsvResults_->setItemsExpandable(false);
@@ -40,10 +46,11 @@ TfrmResults::TfrmResults(TfrmMain& main) : TFrame(main) {
     // Oldest first, as the rows were finished.
     for (int i = 0; i < main.ResultCount(); ++i) {
         const TNVLearnResults& row = main.GetResult(i);
-        new QTreeWidgetItem(lsvResults_,
-                            {QString::fromStdString(row.Topic), QString::fromStdString(row.ModeName),
-                             QString::fromStdString(row.Tasks), QString::fromStdString(row.Points),
-                             QString::fromStdString(row.Mark)});
+        auto* item = new QTreeWidgetItem(
+            lsvResults_, {QString::fromStdString(row.Topic), QString::fromStdString(row.ModeName),
+                          QString::fromStdString(row.Tasks), QString::fromStdString(row.Points),
+                          QString::fromStdString(row.Mark)});
+        item->setToolTip(0, item->text(0));
     }
 
     Timer1.setSingleShot(true);

@@ -2,6 +2,7 @@
 
 #include "catalogue/Selection.h"
 #include "catalogue/UnitsTexts.h"
+#include "catalogue/WordProblemData.h"
 #include "controls/ControlFont.h"
 #include "controls/NumeravaCheck.h"
 #include "controls/NumeravaRadio.h"
@@ -11,6 +12,7 @@
 #include "screens/FramesEngine.h"
 #include "screens/WorksheetSave.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 
 #include <QShortcut>
 
@@ -24,6 +26,8 @@ const QColor PanelBlue(0, 138, 204);
 constexpr int ModeRadioLefts[4] = {9, 168, 324, 480};
 constexpr int ModeRadioWidths[4] = {156, 153, 153, 153};
 constexpr int RowTops[6] = {8, 60, 112, 164, 216, 268};
+// The area whose items are the sections of the word-problem file.
+constexpr int WordProblemArea = 5;
 // Items 5 and 6 exist only in area 5.
 constexpr uint8_t AreaFiveItems = 96;
 // The "Bez limitu" captions have two lines and need a smaller font: 11 points at 96 dpi.
@@ -154,10 +158,21 @@ void TfrmSettings::SelectAllClick() {
 
 void TfrmSettings::ContinueClick() {
     TfrmMain& main = Main();
-    ContestCategory = static_cast<uint16_t>(main.Area);
     uint8_t difficulties = main.DifficultySet;
     uint8_t operations = main.OperationSet;
     FillDefaults(main.Area, difficulties, operations);
+    // Word problems come from the data file: without it (or without problems in a chosen section)
+    // a drill would ask empty questions. The pupil is told and stays here.
+    if (main.Area == WordProblemArea && !SectionsHaveProblems(difficulties, operations)) {
+        ShowMessageBox(
+            &main, QMessageBox::Warning,
+            Utf8(ByLanguage("Slovní úlohy teď procvičovat nelze: v souboru Graphics/numerava_cz.dat "
+                            "nejsou úlohy pro vybrané učivo (soubor chybí nebo je poškozený).",
+                            "Slovné úlohy teraz nemožno precvičovať: v súbore Graphics/numerava_sk.dat "
+                            "nie sú úlohy pre vybrané učivo (súbor chýba alebo je poškodený).")));
+        return;
+    }
+    ContestCategory = static_cast<uint16_t>(main.Area);
     main.SetDifficultySet(difficulties);
     main.SetOperationSet(operations);
     if (main.Mode == ModeContest)

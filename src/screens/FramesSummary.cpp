@@ -1,13 +1,14 @@
 #include "screens/FramesSummary.h"
 
 #include "controls/ControlFont.h"
+#include "controls/Label.h"
 
 namespace numerava {
 
 namespace {
 
 QLabel* TableLabel(QWidget* parent, const QString& text, QRect place, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setFont(ControlFont("Tahoma", 19, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);

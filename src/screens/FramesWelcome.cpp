@@ -4,16 +4,18 @@
 #include "catalogue/WebAddresses.h"
 #include "catalogue/WordProblemFile.h"
 #include "controls/ControlFont.h"
+#include "controls/GroupBox.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
+#include "platform/Picture.h"
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
 #include "screens/FramesSettings.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QSet>
 
 namespace numerava {
@@ -72,7 +74,7 @@ TfrmWelcome::TfrmWelcome(TfrmMain& main) : TFrame(main) {
 
     // The font before the title: a title set first is measured in the default font, which would be
     // loaded for nothing.
-    groupBox_ = new QGroupBox(this);
+    groupBox_ = new TGroupBox(this);
     groupBox_->setFont(ControlFont("MS Sans Serif", 16, true));
     groupBox_->setTitle(Utf8("Nastavení učiva"));
     groupBox_->setGeometry(434, 122, 212, 343);
@@ -175,21 +177,21 @@ void TfrmWelcome::LoadDataFile() {
     // A file with lines left out is still loaded; its message names those lines.
     TWordProblemFileReport report;
     const WordProblemFileError error = LoadWordProblemFile(path, &report);
-    if (error == WordProblemFileError::None) return;
+    // Without the Graphics folder the main window has said so once for all its files.
+    if (error == WordProblemFileError::None || !GraphicsFolderPresent()) return;
     const QString file = QString::fromStdString(WithForwardSlashes(path));
     if (ReportedDataFiles().contains(file)) return;
     ReportedDataFiles().insert(file);
-    QMessageBox::warning(this, QStringLiteral("Numerava"),
-                         QString::fromStdString(WordProblemFileMessage(report, Language)) +
-                             QStringLiteral("\n") + file);
+    ShowMessageBox(&Main(), QMessageBox::Warning,
+                   QString::fromStdString(WordProblemFileMessage(report, Language)) + QStringLiteral("\n") +
+                       file);
 }
 
 void TfrmWelcome::OpenContestPage(const std::string& pathAndQuery) {
     if (OpenWebAddress(QString::fromStdString(ContestPage(pathAndQuery)))) return;
-    QMessageBox::critical(
-        this, QStringLiteral("Numerava"),
-        Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")),
-        QMessageBox::Ok);
+    ShowMessageBox(
+        &Main(), QMessageBox::Critical,
+        Utf8(ByLanguage("Máte problém s připojením k internetu!!", "Internet dočasne mimo prevázdku!!")));
 }
 
 } // namespace numerava

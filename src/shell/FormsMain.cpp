@@ -1,9 +1,11 @@
 #include "shell/FormsMain.h"
 
+#include "catalogue/UnitsTexts.h"
 #include "controls/NumeravaButton.h"
 #include "core/Language.h"
 #include "platform/Desktop.h"
 #include "shell/FormsCloseQuery.h"
+#include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
 #include <QApplication>
@@ -11,10 +13,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+
+#include <chrono>
 
 namespace numerava {
 
@@ -40,9 +43,6 @@ public:
 private:
     QPointer<TFrame> frame_;
 };
-
-constexpr const char* MoneyFiles[] = {"Graphics\\50.bmp", "Graphics\\20.bmp", "Graphics\\10.bmp",
-                                      "Graphics\\5.bmp", "Graphics\\2.bmp"};
 
 } // namespace
 
@@ -77,9 +77,14 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     qApp->installEventFilter(this);
 }
 
-TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    // The check reads files only; the window waits for it rather than leave it reporting to nobody.
+    if (pictureCheck_.valid()) pictureCheck_.wait();
+}
 
-void TfrmMain::Start() {
+void TfrmMain::Start(std::vector<std::string> pictures) {
+    checkedPictures_ = std::move(pictures);
     TFrame* first = NewWelcome();
     // Shown before its start-up tick the window would paint the screen twice, the second time with
     // other captions: it waits for the final look.
@@ -91,9 +96,45 @@ void TfrmMain::Start() {
 }
 
 void TfrmMain::FinishStart() {
+    const bool graphics = GraphicsFolderPresent();
+    // Decoding every picture takes a while: it runs beside the first screen's own work.
+    if (graphics && !checkedPictures_.empty()) {
+        pictureCheck_ = std::async(std::launch::async, [this, files = checkedPictures_] {
+            std::vector<std::string> unreadable = UnreadablePictures(files);
+            QMetaObject::invokeMethod(this, &TfrmMain::ReportPictures, Qt::QueuedConnection);
+            return unreadable;
+        });
+    }
+    startMessageOpen_ = true;
+    if (!graphics) {
+        // One message for everything the folder would hold; the screens stay silent about its files.
+        ShowMessageBox(this, QMessageBox::Warning,
+                       QString::fromUtf8(ByLanguage(
+                           "Vedle programu chybí složka Graphics s obrázky a slovními úlohami.\n"
+                           "Program poběží bez nich.",
+                           "Vedľa programu chýba priečinok Graphics s obrázkami a so slovnými úlohami.\n"
+                           "Program pobeží bez nich.")));
+    }
     if (currentFrame_) currentFrame_->WindowPainted();
     imlMoney();
-    if (!missingPictures_.isEmpty()) ReportMissingPictures();
+    startMessageOpen_ = false;
+    ReportPictures();
+}
+
+void TfrmMain::ReportPictures() {
+    if (startMessageOpen_ || picturesReported_ || !pictureCheck_.valid()) return;
+    if (pictureCheck_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    picturesReported_ = true;
+    const std::vector<std::string> unreadable = pictureCheck_.get();
+    if (unreadable.empty()) return;
+    QStringList files;
+    for (const std::string& file : unreadable) files << QString::fromStdString(file);
+    ShowMessageBox(this, QMessageBox::Warning,
+                   QString::fromUtf8(ByLanguage("Tyto obrázky programu chybí nebo jsou poškozené, program "
+                                                "poběží bez nich:",
+                                                "Tieto obrázky programu chýbajú alebo sú poškodené, program "
+                                                "pobeží bez nich:")) +
+                       QStringLiteral("\n\n") + files.join(QLatin1Char('\n')));
 }
 
 void TfrmMain::Reveal() {
@@ -109,20 +150,12 @@ const std::vector<QImage>& TfrmMain::imlMoney() {
 }
 
 void TfrmMain::LoadMoney() {
-    for (const char* file : MoneyFiles) {
-        QImage image(LocalPath(file));
-        if (image.isNull()) missingPictures_ << LocalPath(file);
-        money_.push_back(std::move(image));
+    // Through TPicture: a pipe, a device or a cut-off file is a missing note, never a black block.
+    for (const char* file : BankNotePictures()) {
+        TPicture picture;
+        picture.LoadFromFile(file);
+        money_.push_back(picture.HoldsBitmap() ? picture.Image() : QImage());
     }
-}
-
-void TfrmMain::ReportMissingPictures() {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Numerava"),
-                    QString::fromUtf8(ByLanguage("Chybí obrázky programu (program poběží bez nich):",
-                                                 "Chýbajú obrázky programu (program pobeží bez nich):")) +
-                        QStringLiteral("\n") + missingPictures_.join(QLatin1Char('\n')),
-                    QMessageBox::Ok, this);
-    box.exec();
 }
 
 void TfrmMain::ShowFrame(TFrame* frame) { QCoreApplication::postEvent(this, new TShowFrameEvent(frame)); }
@@ -198,11 +231,31 @@ bool TfrmMain::AskQuit() {
 }
 
 void TfrmMain::AskAbort() {
+    if (abortQuestion_) return;
     TfrmCloseQuery query(this);
+    abortQuestion_ = &query;
     query.nvbtnYes()->SetColor(Qt::yellow);
     query.SetQuestion(QString::fromUtf8(
         ByLanguage("Opravdu chceš přerušit počítání?", "Naozaj chceš prerušiť počítanie?")));
-    if (query.exec() == TfrmCloseQuery::ResultYes) ShowFrame(NewWelcome());
+    const int answer = query.exec();
+    abortQuestion_ = nullptr;
+    if (answer == TfrmCloseQuery::ResultYes) ShowFrame(NewWelcome());
+}
+
+void TfrmMain::EscapePressed() {
+    // One question at a time. An open question is answered No; a question posted but not yet open
+    // is answered No as well (it is not asked), and a further Escape asks it again.
+    if (abortQuestion_) {
+        abortQuestion_->done(TfrmCloseQuery::ResultNo);
+        return;
+    }
+    abortQuestionWanted_ = !abortQuestionPosted_ || !abortQuestionWanted_;
+    if (abortQuestionPosted_) return;
+    abortQuestionPosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        abortQuestionPosted_ = false;
+        if (abortQuestionWanted_ && currentFrame_ && currentFrame_->AbortOnEscape()) AskAbort();
+    });
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -223,7 +276,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         return false; // the focused control still gets Enter
     }
     if (key->key() == Qt::Key_Escape && currentFrame_ && currentFrame_->AbortOnEscape()) {
-        QTimer::singleShot(0, this, &TfrmMain::AskAbort);
+        EscapePressed();
         return true;
     }
     return false;

@@ -7,6 +7,7 @@
 #include "platform/Picture.h"
 #include "shell/Frame.h"
 
+#include <QDialog>
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
@@ -14,6 +15,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <string>
 #include <vector>
 
 namespace numerava {
@@ -35,9 +38,10 @@ public:
     ~TfrmMain() override;
 
     // Start-up after construction: shows the first screen and, once that has settled, the window
-    // itself, covering the screen. After its first paint it loads the bank notes and reports missing
-    // pictures, if any.
-    void Start();
+    // itself, covering the screen. After its first paint it loads the bank notes and checks every
+    // picture file in `pictures` on a worker thread; the pictures that are missing or damaged are
+    // reported in one message (a missing Graphics folder in one message of its own).
+    void Start(std::vector<std::string> pictures = {});
 
     void ShowFrame(TFrame* frame);
     TFrame* CurrentFrame() const { return currentFrame_; }
@@ -56,14 +60,15 @@ public:
 
     // Asks the quit question; true when the pupil answered Yes.
     bool AskQuit();
-    // Asks whether to abandon the run; on Yes shows a new welcome screen.
+    // Asks whether to abandon the run; on Yes shows a new welcome screen. While the question is open
+    // it is not asked again.
     void AskAbort();
 
-    // The bank notes 50, 20, 10, 5, 2 (indexes 0..4), loaded on first use; a missing file leaves a
-    // null image and its name in MissingPictures.
+    // The bank notes 50, 20, 10, 5, 2 (indexes 0..4), loaded on first use; a missing or damaged file
+    // leaves a null image (the start-up check reports it).
     const std::vector<QImage>& imlMoney();
-    // Pictures that could not be loaded, for the message the window shows at start.
-    const QStringList& MissingPictures() const { return missingPictures_; }
+    // The start-up check of the pictures has finished and its findings, if any, have been shown.
+    bool PicturesChecked() const { return picturesReported_; }
 
     uint8_t Mode = 0;
     int32_t Area = 0;
@@ -93,7 +98,10 @@ private:
     void HandleShowFrame(TFrame* frame);
     void LayOutFrame();
     void LoadMoney();
-    void ReportMissingPictures();
+    // Shows the pictures the start-up check found unreadable, once the check is done and no other
+    // start-up message is open.
+    void ReportPictures();
+    void EscapePressed();
 
     std::function<TFrame*(TfrmMain&)> welcome_;
     QWidget* pnlFrames_;
@@ -101,7 +109,14 @@ private:
     TShape* shpInner_;
     TFrame* currentFrame_ = nullptr;
     std::vector<QImage> money_;
-    QStringList missingPictures_;
+    std::vector<std::string> checkedPictures_;
+    std::future<std::vector<std::string>> pictureCheck_;
+    bool startMessageOpen_ = false;
+    bool picturesReported_ = false;
+    // The abort question: posted by Escape (and not yet open), or open.
+    bool abortQuestionPosted_ = false;
+    bool abortQuestionWanted_ = false;
+    QPointer<QDialog> abortQuestion_;
     const QEvent* lastKeyEvent_ = nullptr;
     quint64 lastKeyTime_ = 0;
     QPointer<QWidget> lastKeyTarget_;

@@ -53,7 +53,7 @@ QImage Sample() {
     return image;
 }
 
-QString GraphicsFolder() { return QDir(QCoreApplication::applicationDirPath()).filePath("Graphics"); }
+QString ShippedFolder() { return QDir(QCoreApplication::applicationDirPath()).filePath("Graphics"); }
 
 } // namespace
 
@@ -64,7 +64,7 @@ private slots:
     void init() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
 
     void shippedPicturesLoadWhole() {
-        const QStringList names = QDir(GraphicsFolder()).entryList({"*.bmp", "*.jpg", "*.wmf", "*.emf"});
+        const QStringList names = QDir(ShippedFolder()).entryList({"*.bmp", "*.jpg", "*.wmf", "*.emf"});
         QVERIFY(names.size() >= 30);
         for (const QString& name : names) {
             TPicture picture;
@@ -83,7 +83,7 @@ private slots:
         QTest::newRow("jpeg progressive") << Encode(sample, "jpeg", true);
         QTest::newRow("png") << Encode(sample, "png");
         for (const char* name : {"50.bmp", "kolo08.jpg", "destnik.wmf", "kasparek.emf", "soutez.jpg"})
-            QTest::newRow(name) << ReadFile(GraphicsFolder() + "/" + name);
+            QTest::newRow(name) << ReadFile(ShippedFolder() + "/" + name);
     }
 
     // Every cut point: the first bytes up to one byte short of the whole file.
@@ -144,7 +144,7 @@ private slots:
     // A metafile drawn ahead on a worker thread comes out as one played in place.
     void preparedMetafileLooksTheSame() {
         TPicture picture;
-        QVERIFY(picture.LoadFromData(ReadFile(GraphicsFolder() + "/kasparek.emf")));
+        QVERIFY(picture.LoadFromData(ReadFile(ShippedFolder() + "/kasparek.emf")));
         const auto draw = [&picture] {
             QImage image(90, 70, QImage::Format_RGB32);
             image.fill(QColor(227, 232, 47));

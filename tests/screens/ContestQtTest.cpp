@@ -12,6 +12,7 @@
 #include "core/Language.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
+#include "platform/TimeText.h"
 #include "screens/FramesBikeInfo.h"
 #include "screens/FramesBikeResult.h"
 #include "screens/FramesEndBike.h"
@@ -23,6 +24,7 @@
 #include "support/WelcomeStub.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -130,16 +132,24 @@ private slots:
         main.ShowFrame(info);
         QCoreApplication::processEvents();
         info->Timer1Timer();
+        TfrmEngine* first = nullptr;
         {
+            // The warning comes over the drill, not over the introduction, centred on the window.
             TModalAnswers boxes;
             QTest::mouseClick(info->NumeravaButton2(), Qt::LeftButton);
+            QCOMPARE(boxes.Count(), 0);
+            first = Current<TfrmEngine>(main);
+            QVERIFY(first);
+            QCoreApplication::processEvents();
             QCOMPARE(boxes.Count(), 1);
             QCOMPARE(boxes.LastText(),
                      U("Po dokončení tohoto testu\r\nzápis do soutěže nebude možný!\r\nPříště si vyber "
                        "jednu ze 30 kategorií!"));
+            QVERIFY((boxes.LastGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 2);
+            QCOMPARE(boxes.LastFont().family(), FontFamily("Tahoma"));
+            // The countdown, stopped while the warning was open, runs again.
+            QVERIFY(first->tmrEngine.isActive());
         }
-        auto* first = Current<TfrmEngine>(main);
-        QVERIFY(first);
         QCOMPARE(main.ContestCounter, 1);
         {
             // The next part's drill keeps quiet.
@@ -152,6 +162,8 @@ private slots:
             // A new contest warns again.
             TModalAnswers boxes;
             StartContest(main);
+            QVERIFY(Current<TfrmEngine>(main));
+            QCoreApplication::processEvents();
             QCOMPARE(boxes.Count(), 1);
         }
     }
@@ -239,6 +251,48 @@ private slots:
         QCOMPARE(opened, QStringList{screen.ResultAddress()});
         QVERIFY(!screen.EntryOffered());
         QVERIFY(!screen.Image16()->isVisibleTo(&screen));
+    }
+
+    void timeFormatLosesOnlyItsZone_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("zone last") << "H:mm:ss t"
+                                   << "H:mm:ss";
+        QTest::newRow("zone after AM/PM") << "h:mm:ss AP t"
+                                          << "h:mm:ss AP";
+        QTest::newRow("zone first") << "t HH:mm:ss"
+                                    << "HH:mm:ss";
+        QTest::newRow("long zone name") << "HH:mm:ss tttt"
+                                        << "HH:mm:ss";
+        QTest::newRow("quoted t stays") << "H 'to' mm t"
+                                        << "H 'to' mm";
+        QTest::newRow("no zone") << "HH:mm:ss"
+                                 << "HH:mm:ss";
+    }
+
+    void timeFormatLosesOnlyItsZone() {
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        QCOMPARE(TimeFormatWithoutZone(format), expected);
+    }
+
+    // The final screen's time of day, in the long format of any system language, names no zone.
+    void finalScreenTimeHasNoZone() {
+        const QTime time(18, 14, 11);
+        const QString zone = QDateTime(QDate(2026, 12, 8), time).timeZoneAbbreviation();
+        QVERIFY(!zone.isEmpty());
+        for (const char* name : {"cs_CZ", "sk_SK", "en_US", "de_DE", "hu_HU", "zh_CN"}) {
+            const QLocale locale(QString::fromLatin1(name));
+            QVERIFY2(locale.toString(time, QLocale::LongFormat).contains(zone), name);
+            const QString shown = LongTimeText(locale, time);
+            QVERIFY2(!shown.contains(zone) && shown.contains(QStringLiteral("14")), qPrintable(shown));
+        }
+        TfrmMain main(NewWelcomeStub);
+        SelectContest(main, 2, SetAllFour, SetAllFour);
+        main.ContestPoints = 3000;
+        main.ContestStartTick = static_cast<int32_t>(Now - 15 * 60000);
+        TfrmEndBike screen(main);
+        QVERIFY2(!screen.lblTime()->text().contains(zone), qPrintable(screen.lblTime()->text()));
     }
 
     void recordEntryReportsABrowserFailure() {

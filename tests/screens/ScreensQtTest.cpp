@@ -7,9 +7,11 @@
 #include "controls/NumeravaLabel.h"
 #include "controls/ScreenBuild.h"
 #include "core/Language.h"
+#include "platform/Picture.h"
 #include "screens/FrameInfo.h"
 #include "screens/FramesResults.h"
 #include "screens/FramesWelcome.h"
+#include "screens/ProgramPictures.h"
 #include "shell/FormsMain.h"
 #include "support/ModalAnswer.h"
 #include "support/Timers.h"
@@ -17,8 +19,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 using namespace numerava;
 
@@ -163,6 +168,84 @@ private slots:
                                                                   : "Co NUMERAVA umí?"));
         }
         Language = LanguageCzech;
+    }
+
+    // The start-up check reads every picture file the program ships, and only those.
+    void startupCheckCoversEveryShippedPicture() {
+        QStringList shipped = QDir(QCoreApplication::applicationDirPath() + "/Graphics")
+                                  .entryList({"*.bmp", "*.jpg", "*.png", "*.wmf", "*.emf"}, QDir::Files);
+        QStringList checked;
+        for (const std::string& file : ProgramPictureFiles())
+            checked << QFileInfo(LocalPath(file)).fileName();
+        shipped.sort();
+        checked.sort();
+        QCOMPARE(checked, shipped);
+    }
+
+    void startupReportsBadPicturesInOneMessage_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QStringList>("damaged"); // cut, pipe, device, gone, garbage
+        QTest::addColumn<QStringList>("reported");
+        QTest::newRow("all well") << true << QStringList{} << QStringList{};
+        QTest::newRow("damaged") << true
+                                 << QStringList{"50.bmp", "5.bmp", "destnik.wmf", "kolo07.jpg", "2.jpg"}
+                                 << QStringList{"Graphics/50.bmp", "Graphics/5.bmp", "Graphics/destnik.wmf",
+                                                "Graphics/kolo07.jpg", "Graphics/2.jpg"};
+        QTest::newRow("no Graphics folder") << false << QStringList{} << QStringList{"Graphics"};
+    }
+
+    void startupReportsBadPicturesInOneMessage() {
+        QFETCH(bool, folder);
+        QFETCH(QStringList, damaged);
+        QFETCH(QStringList, reported);
+        TfrmMain main(NewWelcome);
+        // A copy of the program's folder, with the pictures damaged in five ways.
+        QTemporaryDir copy;
+        QVERIFY(copy.isValid());
+        const QDir shipped(QCoreApplication::applicationDirPath() + "/Graphics");
+        const QDir graphics(copy.path() + "/Graphics");
+        if (folder) {
+            QVERIFY(QDir(copy.path()).mkdir("Graphics"));
+            for (const QString& name : shipped.entryList(QDir::Files))
+                QVERIFY(QFile::copy(shipped.filePath(name), graphics.filePath(name)));
+        }
+        for (int i = 0; i < damaged.size(); ++i) {
+            const QString path = graphics.filePath(damaged[i]);
+            QVERIFY(QFile::remove(path));
+            if (i == 0) {
+                QFile original(shipped.filePath(damaged[i]));
+                QVERIFY(original.open(QIODevice::ReadOnly));
+                QFile cut(path);
+                QVERIFY(cut.open(QIODevice::WriteOnly));
+                cut.write(original.read(100));
+            } else if (i == 1) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else if (i == 2) {
+                QVERIFY(QFile::link("/dev/zero", path));
+            } else if (i == 4) {
+                QFile garbage(path);
+                QVERIFY(garbage.open(QIODevice::WriteOnly));
+                garbage.write("\xFF\xD8\xFF this is no picture");
+            }
+        }
+        QDir::setCurrent(copy.path());
+
+        numerava::testing::TModalAnswers boxes;
+        main.Start(ProgramPictureFiles());
+        if (folder) QTRY_VERIFY_WITH_TIMEOUT(main.PicturesChecked(), 20000);
+        else QTRY_COMPARE_WITH_TIMEOUT(boxes.Count(), 1, 20000);
+        QCoreApplication::processEvents();
+        QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+        QCOMPARE(boxes.Count(), reported.isEmpty() ? 0 : 1);
+        for (const QString& file : reported)
+            QVERIFY2(boxes.LastText().contains(file), qPrintable(boxes.LastText()));
+        if (folder) {
+            // One line a picture, after the sentence and a blank line.
+            QCOMPARE(boxes.LastText().count(QLatin1Char('\n')), reported.isEmpty() ? 0 : reported.size() + 1);
+            // A cut bank note is no note at all, not a black block.
+            QCOMPARE(main.imlMoney()[0].isNull(), damaged.contains("50.bmp"));
+        }
     }
 
     void backButtonsReturnToTheWelcomeScreen() {

@@ -1,6 +1,8 @@
 // The topic screen: the choices it shows and edits, select all, and the defaults on continue.
 
 #include "catalogue/UnitsTexts.h"
+#include "catalogue/WordProblemData.h"
+#include "catalogue/WordProblemFile.h"
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaCheck.h"
 #include "controls/NumeravaLabel.h"
@@ -10,8 +12,10 @@
 #include "screens/FramesSettings.h"
 #include "screens/FramesWelcome.h"
 #include "shell/FormsMain.h"
+#include "support/ModalAnswer.h"
 #include "support/Timers.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <memory>
@@ -45,7 +49,12 @@ uint8_t PushedItems(const TfrmSettings& screen, bool left) {
 class SettingsQtTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(numerava); }
+    void initTestCase() {
+        Q_INIT_RESOURCE(numerava);
+        // Area 5's items and problems come from the word-problem file beside the program.
+        QDir::setCurrent(QCoreApplication::applicationDirPath());
+        QCOMPARE(LoadWordProblemFile("Graphics\\numerava_cz.dat"), WordProblemFileError::None);
+    }
     void init() { Language = LanguageCzech; }
 
     void continueFillsInTheAreaDefaults_data() {
@@ -224,6 +233,29 @@ private slots:
         QCOMPARE(screen.NumeravaLabel1()->Caption(), QString::fromUtf8("Výber učiva"));
         QCOMPARE(screen.nvrdbDiff(1)->Caption(), QString::fromStdString(DifficultyName(area, 1)));
         QCOMPARE(screen.nvchk(2)->Caption(), QString::fromStdString(OperationName(area, 2)));
+    }
+
+    // Without the word-problem file an area-5 drill would ask empty questions: the pupil is told
+    // and stays on the topic screen; with the file the drill starts.
+    void wordProblemsNeedTheirFile() {
+        TfrmMain main(NewWelcome);
+        Choose(main, 5, ModeSmallPractice, MakeSet({1}), 0);
+        for (const bool loaded : {false, true}) {
+            if (loaded)
+                QCOMPARE(LoadWordProblemFile("Graphics\\numerava_cz.dat"), WordProblemFileError::None);
+            else ClearWordProblemData();
+            auto* screen = new TfrmSettings(main);
+            main.ShowFrame(screen);
+            QCoreApplication::processEvents();
+            numerava::testing::TModalAnswers boxes;
+            QTest::mouseClick(screen->nvbtnOK(), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QCOMPARE(boxes.Count(), loaded ? 0 : 1);
+            if (!loaded) QVERIFY(boxes.LastText().contains(QStringLiteral("Graphics/numerava_cz.dat")));
+            QCOMPARE(main.CurrentFrame() == screen, !loaded);
+            QCOMPARE(qobject_cast<TfrmEngine*>(main.CurrentFrame()) != nullptr, loaded);
+            QCOMPARE(main.DifficultySet, MakeSet({1}));
+        }
     }
 };
 

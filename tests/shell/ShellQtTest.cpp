@@ -3,8 +3,10 @@
 #include "controls/NumeravaButton.h"
 #include "controls/NumeravaLabel.h"
 #include "core/Language.h"
+#include "platform/Fonts.h"
 #include "shell/FormsCloseQuery.h"
 #include "shell/FormsMain.h"
+#include "shell/MessageBox.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>
@@ -14,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace numerava;
 
@@ -43,6 +47,25 @@ public:
 };
 
 using numerava::testing::AnswerNextQuestion;
+
+// Runs `action` once each question dialog is shown and arranged; leaves answering to the action.
+class TQuestionHook : public QObject {
+public:
+    explicit TQuestionHook(std::function<void()> action) : action_(std::move(action)) {
+        qApp->installEventFilter(this);
+    }
+    ~TQuestionHook() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<TfrmCloseQuery*>(watched))
+            QMetaObject::invokeMethod(this, action_, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
 
 } // namespace
 
@@ -170,6 +193,63 @@ private slots:
         QCoreApplication::processEvents(); // the switch it posted
         QVERIFY(main.CurrentFrame() != drill);
         QCOMPARE(main.CurrentFrame()->size(), QSize(648, 470));
+    }
+
+    void quickEscapesAskOneQuestionAtMost_data() {
+        QTest::addColumn<int>("escapes");
+        QTest::addColumn<int>("questions");
+        // Before the question opens, each further Escape answers it No or asks it again.
+        QTest::newRow("one: asked") << 1 << 1;
+        QTest::newRow("two: answered No before it opens") << 2 << 0;
+        QTest::newRow("three: asked again") << 3 << 1;
+        QTest::newRow("four") << 4 << 0;
+    }
+
+    void quickEscapesAskOneQuestionAtMost() {
+        QFETCH(int, escapes);
+        QFETCH(int, questions);
+        TfrmMain main(NewWelcome);
+        auto* drill = new TTestFrame(main, {300, 200}, true);
+        main.ShowFrame(drill);
+        QCoreApplication::processEvents();
+        numerava::testing::TModalAnswers answers(Qt::Key_Escape);
+        for (int i = 0; i < escapes; ++i) QTest::keyClick(drill, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(answers.Count(), questions);
+        QCOMPARE(main.CurrentFrame(), drill);
+    }
+
+    void escapeWhileTheQuestionIsOpenAnswersIt() {
+        TfrmMain main(NewWelcome);
+        auto* drill = new TTestFrame(main, {300, 200}, true);
+        main.ShowFrame(drill);
+        QCoreApplication::processEvents();
+        // The question opens; a further Escape reaches the main window (the question did not get
+        // the keyboard) and must answer it No instead of queueing a second question.
+        int shown = 0;
+        TQuestionHook hook([&] {
+            ++shown;
+            QTest::keyClick(drill, Qt::Key_Escape);
+        });
+        QTest::keyClick(drill, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(shown, 1);
+        QCOMPARE(main.CurrentFrame(), drill);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void messageBoxesAreCentredOnTheWindowInTheProgramsFont() {
+        TfrmMain main(NewWelcome);
+        main.setGeometry(120, 80, 900, 700);
+        main.show();
+        numerava::testing::TModalAnswers answers(Qt::Key_Return);
+        ShowMessageBox(&main, QMessageBox::Warning, QString::fromUtf8("Žluťoučký kůň"));
+        QCOMPARE(answers.Count(), 1);
+        QCOMPARE(answers.LastText(), QString::fromUtf8("Žluťoučký kůň"));
+        QVERIFY((answers.LastGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 2);
+        QCOMPARE(answers.LastFont().family(), FontFamily("Tahoma"));
     }
 
     void windowShowsItselfOnceTheFirstScreenHasSettled() {

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QFont>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRect>
 #include <QTest>
 
 namespace numerava::testing {
@@ -32,6 +34,9 @@ public:
 
     int Count() const { return count_; }
     const QString& LastText() const { return lastText_; }
+    // Where the last dialog stood and the font it had when it was answered.
+    const QRect& LastGeometry() const { return lastGeometry_; }
+    const QFont& LastFont() const { return lastFont_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -42,7 +47,11 @@ protected:
         QMetaObject::invokeMethod(
             this,
             [this, target = QPointer<QDialog>(dialog)] {
-                if (target) QTest::keyClick(target, key_);
+                if (target) {
+                    lastGeometry_ = target->frameGeometry();
+                    lastFont_ = target->font();
+                    QTest::keyClick(target, key_);
+                }
                 if (deleteWhenDone_ && count_ >= limit_) deleteLater();
             },
             Qt::QueuedConnection);
@@ -55,6 +64,8 @@ private:
     int count_ = 0;
     bool deleteWhenDone_ = false;
     QString lastText_;
+    QRect lastGeometry_;
+    QFont lastFont_;
 };
 
 // Answers the next modal question with a key as soon as it is shown.
