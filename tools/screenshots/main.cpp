@@ -10,6 +10,7 @@
 #include "screens/FrameInfo.h"
 #include "screens/FramesBikeInfo.h"
 #include "screens/FramesBikeResult.h"
+#include "screens/FramesEndBike.h"
 #include "screens/FramesEndEngine.h"
 #include "screens/FramesEngine.h"
 #include "screens/FramesResults.h"
@@ -153,11 +154,26 @@ private:
         Settle();
         Save(main, "contest");
         Click(info.NumeravaButton2());
-        AnswerUntilTheScreenChanges(main, Current<TfrmEngine>(main, "the contest drill"));
+        auto& drill = Current<TfrmEngine>(main, "the contest drill");
+        Fire(drill.Timer1);
+        AnswerOnce(drill);
+        Save(main, "contest-drill");
+        AnswerUntilTheScreenChanges(main, drill);
         auto& purchase = Current<TfrmBikeResult>(main, "the bicycle part");
         Fire(purchase.Timer1);
         Settle();
         Save(main, "contest-part");
+        // The remaining fifteen parts, bought as soon as they are shown, to the final screen.
+        for (int part = 2; part <= 16; ++part) {
+            if (part > 2) Fire(Current<TfrmBikeResult>(main, "the bicycle part").Timer1);
+            QTest::keyClick(Current<TfrmBikeResult>(main, "the bicycle part").nvbtnOK(), Qt::Key_Return);
+            AnswerUntilTheScreenChanges(main, Current<TfrmEngine>(main, "the contest drill"));
+        }
+        auto& final = Current<TfrmEndBike>(main, "the final contest screen");
+        Fire(final.StartTimer);
+        Fire(final.Timer1);
+        Settle();
+        Save(main, "contest-final");
     }
 
     // Types the expected answer two seconds after the exercise came, and lets the reward pass.
