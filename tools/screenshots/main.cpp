@@ -1,7 +1,8 @@
 // numerava-screenshots OUTPUT_DIR: walks through the program's main screens as a pupil would (clicks
 // and typed answers) on the offscreen platform at 1280 x 1024 and saves each screen as a PNG, in
-// Czech and in Slovak. The clock and the random generator are fixed, so every run draws the same
-// pictures. Graphics must lie beside this program (the build copies it there).
+// Czech and in Slovak. The tick clock and the random generator are fixed, so every run draws the same
+// pictures but for the wall-clock time on the final contest screen. Graphics must lie beside this
+// program (the build copies it there).
 
 #include "core/FixedNumber.h"
 #include "core/Language.h"
