@@ -86,6 +86,7 @@ public:
 
     // Every control under `root` (the root included) that shows text.
     void Controls(QWidget* root) {
+        root_ = root;
         Control(root);
         for (QWidget* child : root->findChildren<QWidget*>()) Control(child);
     }
@@ -120,12 +121,21 @@ public:
     void Layout(const QWidget* widget, const TCaptionLayout& layout, int shift, const QString& text,
                 QRect bounds = {}) {
         if (text.trimmed().isEmpty()) return;
-        if (bounds.isNull()) bounds = widget->rect();
+        // Rows and titles of a list are bounded by their cells; a list scrolls, so only whole controls
+        // are held to the screen.
+        const bool wholeControl = bounds.isNull();
+        if (wholeControl) bounds = widget->rect();
         ++checked_;
         QRect ink = layout.Ink();
         ink |= ink.translated(shift, shift);
         if (!bounds.contains(ink))
             Misfit(widget, text, QStringLiteral("ink %1 outside %2").arg(Show(ink), Show(bounds)));
+        // A control that grows with its caption must still keep it on its screen.
+        const QRect onScreen(widget->mapTo(root_, ink.topLeft()), ink.size());
+        if (wholeControl && root_ != nullptr && root_->isAncestorOf(widget) &&
+            !root_->rect().contains(onScreen))
+            Misfit(widget, text,
+                   QStringLiteral("ink %1 outside the screen %2").arg(Show(onScreen), Show(root_->rect())));
         for (size_t i = 0; i < layout.Lines.size(); ++i) {
             TCaptionLayout line = layout;
             line.Lines = {layout.Lines[i]};
@@ -169,6 +179,7 @@ public:
 
 private:
     QString screen_;
+    QWidget* root_ = nullptr;
     int checked_ = 0;
     QStringList misfits_;
 };
