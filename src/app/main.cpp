@@ -4,15 +4,20 @@
 #include "controls/ControlsAccessible.h"
 #include "equation/EquationAccessible.h"
 #include "platform/Desktop.h"
+#include "platform/DisplayScale.h"
 #include "platform/Fonts.h"
 #include "platform/StartupPreparation.h"
 #include "screens/FramesWelcome.h"
 #include "screens/ProgramPictures.h"
 #include "shell/FormsMain.h"
+#include "shell/FrameScale.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #ifdef NUMERAVA_STARTUP_TRACE
 #include "platform/Process.h"
@@ -69,15 +74,42 @@ private:
 #define NUMERAVA_MARK(phase)
 #endif
 
+namespace {
+
+// How many times larger the screens are drawn on the primary screen (logical size, as Qt gives it);
+// 1 when the user has chosen Qt's scale.
+int WantedScale() {
+    if (numerava::DisplayScaleChosenByUser()) return 1;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 1;
+    const QSize size = screen->geometry().size();
+    return numerava::FrameScale(size.width(), size.height(), numerava::FramedWidth, numerava::FramedHeight);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
 #ifdef NUMERAVA_STARTUP_TRACE
     TStartupTrace trace;
 #endif
     numerava::StartStartupPreparation();
-    QApplication app(argc, argv);
+    // The application takes the options meant for Qt out of argv; a second one needs them too.
+    int argumentCount = argc;
+    std::vector<char*> arguments(argv, argv + argc + 1);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    // Qt learns the screen's size only with the application, and takes its scale only as the
+    // application is made: on a large screen the application is made once more, asked to draw larger.
+    if (const int scale = WantedScale(); scale > 1) {
+        app.reset();
+        // The worker reads the environment while it reads the font configuration.
+        numerava::WaitForStartupFonts();
+        numerava::RequestDisplayScale(scale);
+        app = std::make_unique<QApplication>(argumentCount, arguments.data());
+        NUMERAVA_MARK("application made again for a large screen");
+    }
     numerava::StartupApplicationCreated();
 #ifdef NUMERAVA_STARTUP_TRACE
-    app.installEventFilter(&trace);
+    app->installEventFilter(&trace);
 #endif
     NUMERAVA_MARK("application");
     // Qt cannot paint widgets on a display of 256 colours or fewer: say so instead of crashing.
@@ -103,7 +135,7 @@ int main(int argc, char** argv) {
     // checks every picture the screens show.
     window.Start(numerava::ProgramPictureFiles());
     NUMERAVA_MARK("welcome screen built");
-    const int status = app.exec();
+    const int status = QApplication::exec();
     numerava::FinishStartupPreparation();
     return status;
 }

@@ -42,12 +42,15 @@ TOutlineBold OutlineBold(const QFont& font) {
 
 // Draws the lines as Qt draws them into a transparent image over `area`, then widens every glyph by
 // laying copies of it side by side (the union of the shifts, centred on the glyph): a dilation, far
-// cheaper than stroking the outlines of large text.
-QImage EmboldenedLines(const TCaptionLayout& layout, const QRect& area) {
-    QImage glyphs(area.size(), QImage::Format_ARGB32_Premultiplied);
+// cheaper than stroking the outlines of large text. The image has `ratio` device pixels to the
+// logical pixel (and says 1: the caller gives it its ratio); glyphs and widening are drawn at that
+// resolution.
+QImage EmboldenedLines(const TCaptionLayout& layout, const QRect& area, qreal ratio) {
+    QImage glyphs(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     glyphs.fill(Qt::transparent);
     {
         QPainter painter(&glyphs);
+        painter.scale(ratio, ratio);
         painter.setFont(layout.Font);
         painter.setPen(Qt::black);
         for (const TCaptionLine& line : layout.Lines)
@@ -61,7 +64,9 @@ QImage EmboldenedLines(const TCaptionLayout& layout, const QRect& area) {
             painter.drawImage(across ? QPoint(shift, 0) : QPoint(0, shift), source);
         return wider;
     };
-    return spread(spread(glyphs, layout.BoldWidth, true), layout.BoldHeight, false);
+    const auto devicePixels = [ratio](int pixels) { return static_cast<int>(std::lround(pixels * ratio)); };
+    return spread(spread(glyphs, devicePixels(layout.BoldWidth), true), devicePixels(layout.BoldHeight),
+                  false);
 }
 
 // How far a line's ink may reach past its advance: antialiasing spills a column to the right, Qt's
@@ -227,12 +232,15 @@ void DrawCaption(QPainter& painter, const TCaptionLayout& layout, QPoint offset)
     // Room for the glyphs' ink around their cells and for the widening.
     const int margin = layout.Font.pixelSize() / 4 + layout.BoldWidth + layout.BoldHeight;
     const QRect area = layout.Cells().adjusted(-margin, -margin, margin, margin);
-    QImage bold = EmboldenedLines(layout, area);
+    // At the resolution of the device drawn on, so that the caption is as sharp as Qt's own text.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    QImage bold = EmboldenedLines(layout, area, ratio);
     {
         QPainter tint(&bold);
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
         tint.fillRect(bold.rect(), painter.pen().color());
     }
+    bold.setDevicePixelRatio(ratio);
     painter.drawImage(area.topLeft() + offset, bold);
 }
 

@@ -91,7 +91,7 @@ void TNVCustomButton::PictureChanged() {
     // A metafile is drawn ahead on a worker thread, with the hints paintEvent uses.
     if (pictureWidth_ > 0 && pictureHeight_ > 0)
         picture_.Prepare({pictureWidth_, pictureHeight_},
-                         QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+                         QPainter::Antialiasing | QPainter::SmoothPixmapTransform, devicePixelRatioF());
     update();
 }
 

@@ -127,6 +127,7 @@ TCaptionLayout TNumeravaLabel::CaptionLayout() const {
 TNumeravaLabel::TLook TNumeravaLabel::Look() const {
     TLook look;
     look.Size = size();
+    look.Ratio = devicePixelRatioF();
     look.Layout = CaptionLayout();
     const bool enabled = isEnabled();
     look.Shift = enabled ? shadowOffset_ : 1;
@@ -148,8 +149,8 @@ void TNumeravaLabel::Prepare() {
     const TLook look = Look();
     if (prepared_ && preparedLook_ == look) return;
     preparedLook_ = look;
-    prepared_ =
-        TBackgroundImage::Start(look.Size, {}, [look](QPainter& painter) { DrawLook(painter, look); });
+    prepared_ = TBackgroundImage::Start(look.Size, look.Ratio, {},
+                                        [look](QPainter& painter) { DrawLook(painter, look); });
 }
 
 void TNumeravaLabel::paintEvent(QPaintEvent* /*event*/) {

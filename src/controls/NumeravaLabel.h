@@ -92,6 +92,8 @@ private:
     // Everything a paint of the caption depends on, so that it can be drawn away from the widget.
     struct TLook {
         QSize Size;
+        // Device pixels to the logical pixel: a caption drawn ahead is drawn at that resolution.
+        qreal Ratio = 1;
         TCaptionLayout Layout;
         int Shift = 0;
         QColor ShadowInk, Ink;

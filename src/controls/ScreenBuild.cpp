@@ -60,7 +60,7 @@ QLabel* MakeLabel(QWidget* parent, QPoint position, const QString& text, int fon
 bool TImage::Load(std::string_view path) {
     const bool loaded = picture_.LoadFromFile(path);
     // A metafile filling the control is drawn ahead on a worker thread, with paintEvent's hints.
-    if (!proportional_) picture_.Prepare(size(), QPainter::SmoothPixmapTransform);
+    if (!proportional_) picture_.Prepare(size(), QPainter::SmoothPixmapTransform, devicePixelRatioF());
     update();
     return loaded;
 }

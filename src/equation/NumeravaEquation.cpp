@@ -19,7 +19,7 @@ constexpr int MarkupPenWidth = 3;
 } // namespace
 
 QImage RenderMarkupImage(const std::string& text, const TFontState& font, const QColor& background,
-                         int shadowOffset, std::optional<QSize> wrapSize) {
+                         int shadowOffset, std::optional<QSize> wrapSize, qreal devicePixelRatio) {
     TQtMarkupCanvas canvas(nullptr);
     canvas.SetFont(font);
     canvas.SetPen({MarkupPenWidth, ColorBlack});
@@ -35,7 +35,9 @@ QImage RenderMarkupImage(const std::string& text, const TFontState& font, const 
         size = QSize(formula.Width + shadowOffset, formula.Height + shadowOffset);
     }
     if (size.width() <= 0 || size.height() <= 0) return {};
-    QImage image(size, QImage::Format_RGB32);
+    // Laid out in logical pixels as at ratio 1; the painter maps them onto the finer pixels.
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -95,19 +97,21 @@ void TNumeravaEquation::SetColor(const QColor& color) {
 
 void TNumeravaEquation::RenderBitmap(const std::string& text, QImage& bitmap) {
     bitmap = RenderMarkupImage(text, font_, color_, shadowOffset_,
-                               wordWrap_ ? std::optional<QSize>(size()) : std::nullopt);
+                               wordWrap_ ? std::optional<QSize>(size()) : std::nullopt, devicePixelRatioF());
 }
 
 void TNumeravaEquation::paintEvent(QPaintEvent* /*event*/) {
-    if (dirty_) {
+    // A picture rendered for another pixel ratio (the window went to another screen) is drawn again.
+    if (dirty_ || (!bitmap_.isNull() && bitmap_.devicePixelRatio() != devicePixelRatioF())) {
         RenderBitmap(text_, bitmap_);
         dirty_ = false;
     }
     // The control follows the formula's width; the resize repaints it at the new size.
-    if (!wordWrap_ && width() != bitmap_.width() + 1) resize(bitmap_.width() + 1, height());
+    const QSize formula = bitmap_.deviceIndependentSize().toSize();
+    if (!wordWrap_ && width() != formula.width() + 1) resize(formula.width() + 1, height());
     QPainter painter(this);
     painter.fillRect(rect(), color_);
-    painter.drawImage(QPoint(0, (height() - bitmap_.height()) / 2), bitmap_);
+    painter.drawImage(QPoint(0, (height() - formula.height()) / 2), bitmap_);
 }
 
 } // namespace numerava

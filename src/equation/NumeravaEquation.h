@@ -19,9 +19,12 @@ namespace numerava {
 // Renders a mark-up text the way the equation control does: first in black shifted right and down by
 // `shadowOffset`, then in the font's colour, on `background`, with a 3-pixel pen. Without `wrapSize`
 // the picture is the formula's size plus the offset; with it, a row or plain text is word-wrapped into
-// a picture of that size (other kinds still go on one line). Needs a QGuiApplication.
+// a picture of that size (other kinds still go on one line). With a `devicePixelRatio` above 1 the
+// picture has that many times the pixels in each direction, drawn at that resolution, and says so
+// (QImage::devicePixelRatio): the same formula, finer. Needs a QGuiApplication.
 QImage RenderMarkupImage(const std::string& text, const TFontState& font, const QColor& background,
-                         int shadowOffset, std::optional<QSize> wrapSize = std::nullopt);
+                         int shadowOffset, std::optional<QSize> wrapSize = std::nullopt,
+                         qreal devicePixelRatio = 1);
 
 // The control. Of the layout properties, Align and AutoSize are left to the parent's geometry (the
 // screens place their controls absolutely) and ParentColor to the caller, who sets Color; without
@@ -38,6 +41,7 @@ class TNumeravaEquation : public QWidget {
 public:
     explicit TNumeravaEquation(QWidget* parent = nullptr);
 
+    // The rendered formula, at the control's device pixel ratio.
     const QImage& Bitmap() const { return bitmap_; }
 
     const std::string& Text() const { return text_; }

@@ -4,12 +4,13 @@
 
 namespace numerava {
 
-TBackgroundImage::TBackgroundImage(QSize size, QPainter::RenderHints hints, DrawFunction draw)
-    : size_(size), hints_(hints), draw_(std::move(draw)) {}
+TBackgroundImage::TBackgroundImage(QSize size, qreal devicePixelRatio, QPainter::RenderHints hints,
+                                   DrawFunction draw)
+    : size_(size), devicePixelRatio_(devicePixelRatio), hints_(hints), draw_(std::move(draw)) {}
 
-std::shared_ptr<TBackgroundImage> TBackgroundImage::Start(QSize size, QPainter::RenderHints hints,
-                                                          DrawFunction draw) {
-    auto image = std::make_shared<TBackgroundImage>(size, hints, std::move(draw));
+std::shared_ptr<TBackgroundImage> TBackgroundImage::Start(QSize size, qreal devicePixelRatio,
+                                                          QPainter::RenderHints hints, DrawFunction draw) {
+    auto image = std::make_shared<TBackgroundImage>(size, devicePixelRatio, hints, std::move(draw));
     QThreadPool::globalInstance()->start([image] { image->Image(); });
     return image;
 }
@@ -17,7 +18,8 @@ std::shared_ptr<TBackgroundImage> TBackgroundImage::Start(QSize size, QPainter::
 const QImage& TBackgroundImage::Image() {
     std::call_once(once_, [this] {
         if (abandoned_) return;
-        QImage image(size_, QImage::Format_ARGB32_Premultiplied);
+        QImage image(size_ * devicePixelRatio_, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatio_);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHints(hints_);

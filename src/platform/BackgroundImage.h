@@ -20,13 +20,16 @@ class TBackgroundImage {
 public:
     using DrawFunction = std::function<void(QPainter&)>;
 
-    // Starts drawing an image of `size`, transparent where `draw` leaves it, with `hints` set on the
-    // painter. `draw` runs on another thread: it may use only what it holds (copies of fonts,
-    // texts, pictures), never a widget.
-    static std::shared_ptr<TBackgroundImage> Start(QSize size, QPainter::RenderHints hints,
-                                                   DrawFunction draw);
+    // Starts drawing an image of `size` (logical pixels), transparent where `draw` leaves it, with
+    // `hints` set on the painter; `draw` paints in logical pixels. With a `devicePixelRatio` above 1
+    // the image has that many times the pixels and is drawn at that resolution, for a display that
+    // shows each logical pixel as several. `draw` runs on another thread: it may use only what it
+    // holds (copies of fonts, texts, pictures), never a widget.
+    static std::shared_ptr<TBackgroundImage> Start(QSize size, qreal devicePixelRatio,
+                                                   QPainter::RenderHints hints, DrawFunction draw);
 
     QSize Size() const { return size_; }
+    qreal DevicePixelRatio() const { return devicePixelRatio_; }
     QPainter::RenderHints Hints() const { return hints_; }
     // The finished image (premultiplied ARGB); a null image once abandoned before it was drawn.
     const QImage& Image();
@@ -35,10 +38,11 @@ public:
     // object is destroyed would use Qt's font database after it is gone.
     void Abandon();
 
-    TBackgroundImage(QSize size, QPainter::RenderHints hints, DrawFunction draw);
+    TBackgroundImage(QSize size, qreal devicePixelRatio, QPainter::RenderHints hints, DrawFunction draw);
 
 private:
     QSize size_;
+    qreal devicePixelRatio_;
     QPainter::RenderHints hints_;
     DrawFunction draw_;
     std::once_flag once_;

@@ -142,13 +142,15 @@ constexpr QPainter::RenderHints DrawingHints = QPainter::Antialiasing | QPainter
 
 } // namespace
 
-void TPicture::Prepare(QSize size, QPainter::RenderHints hints) {
+void TPicture::Prepare(QSize size, QPainter::RenderHints hints, qreal devicePixelRatio) {
     if (!metafile_ || size.isEmpty()) return;
-    if (prepared_ && prepared_->Size() == size && prepared_->Hints() == (hints & DrawingHints)) return;
-    prepared_ =
-        TBackgroundImage::Start(size, hints & DrawingHints, [metafile = *metafile_, size](QPainter& painter) {
-            metafile.Play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        });
+    if (prepared_ && prepared_->Size() == size && prepared_->Hints() == (hints & DrawingHints) &&
+        prepared_->DevicePixelRatio() == devicePixelRatio)
+        return;
+    prepared_ = TBackgroundImage::Start(size, devicePixelRatio, hints & DrawingHints,
+                                        [metafile = *metafile_, size](QPainter& painter) {
+                                            metafile.Play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+                                        });
 }
 
 void TPicture::Draw(QPainter& painter, const QRect& target) const {
@@ -157,6 +159,7 @@ void TPicture::Draw(QPainter& painter, const QRect& target) const {
     } else if (metafile_) {
         const bool preparedFits = prepared_ && prepared_->Size() == target.size() &&
                                   prepared_->Hints() == (painter.renderHints() & DrawingHints) &&
+                                  prepared_->DevicePixelRatio() == painter.device()->devicePixelRatioF() &&
                                   painter.transform().type() <= QTransform::TxTranslate;
         if (preparedFits && !prepared_->Image().isNull())
             painter.drawImage(target.topLeft(), prepared_->Image());

@@ -54,9 +54,10 @@ public:
     QSize Size() const;
 
     // Starts drawing a metafile at `size` with the render hints `hints` on a worker thread, so that
-    // the first Draw into a rectangle of that size with those hints only copies the result (the
-    // same pixels). Bitmaps need no preparing; loading another picture drops the prepared one.
-    void Prepare(QSize size, QPainter::RenderHints hints);
+    // the first Draw into a rectangle of that size with those hints, on a device of that pixel
+    // ratio, only copies the result (the same pixels). Bitmaps need no preparing; loading another
+    // picture drops the prepared one.
+    void Prepare(QSize size, QPainter::RenderHints hints, qreal devicePixelRatio);
 
     void Draw(QPainter& painter, const QRect& target) const;
 

@@ -5,6 +5,7 @@
 #include "core/Language.h"
 #include "platform/Desktop.h"
 #include "shell/FormsCloseQuery.h"
+#include "shell/FrameScale.h"
 #include "shell/MessageBox.h"
 #include "shell/Shape.h"
 
@@ -187,7 +188,8 @@ void TfrmMain::LayOutFrame() {
     const int left = (width() - pnlFrames_->width()) / 2;
     const int top = (height() - pnlFrames_->height()) / 2;
     pnlFrames_->move(left, top);
-    const QRect border(left - 8, top - 8, pnlFrames_->width() + 16, pnlFrames_->height() + 16);
+    const QRect border(left - FrameBorder, top - FrameBorder, pnlFrames_->width() + 2 * FrameBorder,
+                       pnlFrames_->height() + 2 * FrameBorder);
     shpOuter_->setGeometry(border);
     shpInner_->setGeometry(border);
     shpOuter_->show();

@@ -141,12 +141,25 @@ private slots:
         QCOMPARE(static_cast<int>(CheckPictureCompleteness(Bytes(data))), expected);
     }
 
-    // A metafile drawn ahead on a worker thread comes out as one played in place.
+    // A metafile drawn ahead on a worker thread comes out as one played in place, also on a display
+    // of several pixels to the logical pixel; one prepared for another pixel ratio is not used there.
+    void preparedMetafileLooksTheSame_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<qreal>("preparedRatio");
+        QTest::newRow("ratio 1") << 1.0 << 1.0;
+        QTest::newRow("ratio 2") << 2.0 << 2.0;
+        QTest::newRow("ratio 3") << 3.0 << 3.0;
+        QTest::newRow("prepared at 1, drawn at 2") << 2.0 << 1.0;
+        QTest::newRow("prepared at 2, drawn at 1") << 1.0 << 2.0;
+    }
     void preparedMetafileLooksTheSame() {
+        QFETCH(qreal, ratio);
+        QFETCH(qreal, preparedRatio);
         TPicture picture;
         QVERIFY(picture.LoadFromData(ReadFile(ShippedFolder() + "/kasparek.emf")));
-        const auto draw = [&picture] {
-            QImage image(90, 70, QImage::Format_RGB32);
+        const auto draw = [&picture, ratio] {
+            QImage image(QSize(90, 70) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
             image.fill(QColor(227, 232, 47));
             QPainter painter(&image);
             painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
@@ -154,7 +167,7 @@ private slots:
             return image;
         };
         const QImage direct = draw();
-        picture.Prepare({64, 56}, QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        picture.Prepare({64, 56}, QPainter::Antialiasing | QPainter::SmoothPixmapTransform, preparedRatio);
         const QImage prepared = draw();
         int largest = 0;
         for (int y = 0; y < direct.height(); ++y)
@@ -164,13 +177,15 @@ private slots:
                                     std::abs(qBlue(p) - qBlue(q))});
             }
         QVERIFY2(largest <= 1, qPrintable(QString::number(largest)));
-        QVERIFY(direct != QImage(90, 70, QImage::Format_RGB32)); // something was drawn
+        QImage blank(direct.size(), QImage::Format_RGB32);
+        blank.fill(QColor(227, 232, 47));
+        QVERIFY(direct.convertToFormat(QImage::Format_RGB32) != blank); // something was drawn
     }
 
     // Several threads asking for the image at once get it drawn exactly once.
     void backgroundImageIsDrawnOnce() {
         std::atomic<int> draws = 0;
-        auto image = TBackgroundImage::Start({8, 8}, {}, [&draws](QPainter& painter) {
+        auto image = TBackgroundImage::Start({8, 8}, 1, {}, [&draws](QPainter& painter) {
             ++draws;
             painter.fillRect(0, 0, 4, 4, Qt::red);
         });
@@ -186,7 +201,7 @@ private slots:
     // An image its owner gave up before any worker began is never drawn.
     void abandonedImageIsNeverDrawn() {
         int draws = 0;
-        TBackgroundImage image({8, 8}, {}, [&draws](QPainter&) { ++draws; });
+        TBackgroundImage image({8, 8}, 1, {}, [&draws](QPainter&) { ++draws; });
         image.Abandon();
         QVERIFY(image.Image().isNull());
         QCOMPARE(draws, 0);
