@@ -33,6 +33,45 @@ QImage ReadAs(const QByteArray& data, const char* format) {
     return reader.read();
 }
 
+// Reads a picture file whole. Only a regular file of at most MaxFileBytes is read: a pipe would
+// wait for a writer, a device would never end.
+bool ReadPictureFile(const QString& path, QByteArray* data, QString* why = nullptr) {
+    const auto fail = [why](const QString& reason) {
+        if (why) *why = reason;
+        return false;
+    };
+    if (path.isEmpty()) return fail(QStringLiteral("no file name"));
+    const QFileInfo info(path);
+    if (!info.exists()) return fail(QStringLiteral("no such file"));
+    if (!info.isFile()) return fail(QStringLiteral("not a regular file"));
+    if (info.size() > TPicture::MaxFileBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(TPicture::MaxFileBytes));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    // read() with a limit: the file may have grown since it was measured.
+    *data = file.read(TPicture::MaxFileBytes + 1);
+    if (data->size() > TPicture::MaxFileBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(TPicture::MaxFileBytes));
+    return true;
+}
+
+// What TPicture::LoadFromData accepts, judged without decoding the pixels: a whole metafile, or a
+// bitmap whose structure is complete and whose header a decoder accepts. Checking every picture of
+// the program this way costs no more memory than the largest file.
+bool LooksReadable(const QByteArray& data) {
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.constData()),
+                                         static_cast<size_t>(data.size()));
+    if (auto metafile = TMetafile::Parse(bytes)) return metafile->Complete();
+    if (CheckPictureCompleteness(bytes) == TPictureCompleteness::Truncated) return false;
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    const char* format = FormatOf(data);
+    QImageReader reader(&buffer, format ? QByteArray(format) : QByteArray());
+    reader.setAutoDetectImageFormat(format == nullptr);
+    return reader.canRead() && reader.size().isValid() && !reader.size().isEmpty();
+}
+
 } // namespace
 
 QString LocalPath(std::string_view programPath) {
@@ -46,8 +85,9 @@ bool GraphicsFolderPresent() { return QFileInfo(QString::fromLatin1(GraphicsFold
 std::vector<std::string> UnreadablePictures(const std::vector<std::string>& programPaths) {
     std::vector<std::string> unreadable;
     for (const std::string& path : programPaths) {
-        TPicture picture;
-        if (!picture.LoadFromFile(path)) unreadable.push_back(LocalPath(path).toStdString());
+        QByteArray data;
+        if (!ReadPictureFile(LocalPath(path), &data) || !LooksReadable(data))
+            unreadable.push_back(LocalPath(path).toStdString());
     }
     return unreadable;
 }
@@ -67,17 +107,9 @@ bool TPicture::LoadFromFile(std::string_view programPath, QString* error) {
         if (error) *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
     };
-    if (path.isEmpty()) return fail(QStringLiteral("no file name"));
-    // Checked before opening: opening a pipe would wait for a writer, a device would never end.
-    const QFileInfo info(path);
-    if (!info.exists()) return fail(QStringLiteral("no such file"));
-    if (!info.isFile()) return fail(QStringLiteral("not a regular file"));
-    if (info.size() > MaxFileBytes) return fail(QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
-    // read() with a limit: the file may have grown since it was measured.
-    const QByteArray data = file.read(MaxFileBytes + 1);
-    if (data.size() > MaxFileBytes) return fail(QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+    QByteArray data;
+    QString why;
+    if (!ReadPictureFile(path, &data, &why)) return fail(why);
     if (!LoadFromData(data, error)) {
         if (error) *error = QStringLiteral("%1: %2").arg(path, *error);
         return false;

@@ -26,7 +26,8 @@ bool GraphicsFolderPresent();
 
 // The pictures among `programPaths` that are missing or cannot be read as a whole (what
 // TPicture::LoadFromFile refuses), as the program's paths with forward slashes, in the given order.
-// Reads and decodes every file: reentrant, meant for a worker thread.
+// Reads every file and checks its structure and header without decoding its pixels: reentrant,
+// meant for a worker thread.
 std::vector<std::string> UnreadablePictures(const std::vector<std::string>& programPaths);
 
 class TPicture {

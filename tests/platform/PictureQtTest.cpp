@@ -107,6 +107,45 @@ private slots:
         QVERIFY(!almost.LoadFromData(data.left(data.size() - 1)));
     }
 
+    // The start-up report judges files without decoding them; it must name exactly the files that
+    // loading refuses: whole pictures, cut-off ones, data that only starts like a picture, no data.
+    void startupCheckAgreesWithLoading() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir::setCurrent(dir.path());
+        QVERIFY(QDir().mkdir("Graphics"));
+        std::vector<std::pair<std::string, QByteArray>> files;
+        const QImage sample = Sample();
+        for (const char* format : {"bmp", "jpeg", "png"}) {
+            const QByteArray whole = Encode(sample, format);
+            files.emplace_back(std::string("whole.") + format, whole);
+            files.emplace_back(std::string("half.") + format, whole.left(whole.size() / 2));
+            files.emplace_back(std::string("header.") + format, whole.left(40));
+        }
+        for (const char* name : {"destnik.wmf", "kasparek.emf", "kolo08.jpg"}) {
+            const QByteArray whole = ReadFile(ShippedFolder() + "/" + name);
+            files.emplace_back(std::string("whole-") + name, whole);
+            files.emplace_back(std::string("cut-") + name, whole.left(whole.size() - 7));
+        }
+        files.emplace_back("empty.bmp", QByteArray());
+        files.emplace_back("only-magic.bmp", QByteArray("BM") + QByteArray(200, '\x7f'));
+        files.emplace_back("noise.jpg", QByteArray(300, '\x13'));
+        std::vector<std::string> paths;
+        std::vector<std::string> refused;
+        for (const auto& [name, data] : files) {
+            QFile file(QString::fromStdString("Graphics/" + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(data), data.size());
+            file.close();
+            paths.push_back("Graphics\\" + name);
+            if (!TPicture().LoadFromFile(paths.back())) refused.push_back("Graphics/" + name);
+        }
+        paths.push_back("Graphics\\missing.bmp");
+        refused.push_back("Graphics/missing.bmp");
+        QCOMPARE(refused.size(), size_t{13}); // every file but the six whole ones
+        QCOMPARE(UnreadablePictures(paths), refused);
+    }
+
     void completenessOfStructures_data() {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("expected");
