@@ -56,19 +56,22 @@ bool ReadPictureFile(const QString& path, QByteArray* data, QString* why = nullp
 }
 
 // What TPicture::LoadFromData accepts, judged without decoding the pixels: a whole metafile, or a
-// bitmap whose structure is complete and whose header a decoder accepts. Checking every picture of
-// the program this way costs no more memory than the largest file.
+// BMP, JPEG or PNG of some size whose structure is complete; anything else as far as its decoder
+// accepts the header. Checking every picture of the program this way costs no more memory than the
+// largest file, and loads no image plugin for the program's own pictures.
 bool LooksReadable(const QByteArray& data) {
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.constData()),
                                          static_cast<size_t>(data.size()));
     if (auto metafile = TMetafile::Parse(bytes)) return metafile->Complete();
-    if (CheckPictureCompleteness(bytes) == TPictureCompleteness::Truncated) return false;
+    switch (CheckPictureCompleteness(bytes)) {
+    case TPictureCompleteness::Whole: return true;
+    case TPictureCompleteness::Truncated: return false;
+    case TPictureCompleteness::Unknown: break;
+    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    const char* format = FormatOf(data);
-    QImageReader reader(&buffer, format ? QByteArray(format) : QByteArray());
-    reader.setAutoDetectImageFormat(format == nullptr);
+    QImageReader reader(&buffer);
     return reader.canRead() && reader.size().isValid() && !reader.size().isEmpty();
 }
 

@@ -71,10 +71,18 @@ TPictureCompleteness CheckBmp(Bytes data) {
     }
 }
 
+// A start-of-frame marker: baseline, progressive and the other codings (not the tables that share
+// the range).
+bool FrameMarker(uint8_t marker) {
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
 // Segments with a length up to the first scan, the coded data of each scan (where a 0xFF byte is
-// followed by a stuffed zero or a restart code), and so on until the end-of-image marker.
+// followed by a stuffed zero or a restart code), and so on until the end-of-image marker. A file
+// without a frame of some size has no picture, whole or not: a decoder decides.
 TPictureCompleteness CheckJpeg(Bytes data) {
     size_t at = 2;
+    bool frame = false;
     while (at < data.size()) {
         if (data[at] != 0xFF) { // stray bytes between segments: decoders skip them
             ++at;
@@ -83,11 +91,14 @@ TPictureCompleteness CheckJpeg(Bytes data) {
         while (at < data.size() && data[at] == 0xFF) ++at; // fill bytes
         if (at >= data.size()) break;
         const uint8_t marker = data[at++];
-        if (marker == 0xD9) return TPictureCompleteness::Whole;
+        if (marker == 0xD9) return frame ? TPictureCompleteness::Whole : TPictureCompleteness::Unknown;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue; // no length
         if (at + 2 > data.size()) break;
         const size_t length = Big16(data, at);
         if (length < 2 || at + length > data.size()) break;
+        // Precision, height and width follow the length.
+        if (FrameMarker(marker) && length >= 8 && Big16(data, at + 3) != 0 && Big16(data, at + 5) != 0)
+            frame = true;
         at += length;
         if (marker != 0xDA) continue;
         // Coded data of a scan: runs until a marker that is neither a stuffed zero nor a restart.
@@ -107,8 +118,14 @@ TPictureCompleteness CheckJpeg(Bytes data) {
     return TPictureCompleteness::Truncated;
 }
 
-// Chunks (length, type, data, checksum) up to the end chunk.
+// Chunks (length, type, data, checksum) up to the end chunk. The first chunk is the header with a
+// size; without it the file holds no picture, whole or not: a decoder decides.
 TPictureCompleteness CheckPng(Bytes data) {
+    if (data.size() >= 8 + 16 && std::memcmp(data.data() + 12, "IHDR", 4) == 0 &&
+        (Big32(data, 16) == 0 || Big32(data, 20) == 0))
+        return TPictureCompleteness::Unknown;
+    if (data.size() >= 8 + 8 && std::memcmp(data.data() + 12, "IHDR", 4) != 0)
+        return TPictureCompleteness::Unknown;
     size_t at = 8;
     while (at + 12 <= data.size()) {
         const uint64_t length = Big32(data, at);

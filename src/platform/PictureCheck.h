@@ -8,9 +8,9 @@
 namespace numerava {
 
 enum class TPictureCompleteness {
-    Whole,     // a BMP, JPEG or PNG with every byte its structure announces
+    Whole,     // a BMP, JPEG or PNG of some size with every byte its structure announces
     Truncated, // a BMP, JPEG or PNG that ends before its picture does
-    Unknown,   // another format: the checker has nothing to say
+    Unknown,   // another format, or a header without a size: the checker has nothing to say
 };
 
 // Walks the file's structure (BMP headers and pixel data, JPEG segments up to the end marker, PNG

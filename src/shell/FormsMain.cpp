@@ -78,11 +78,7 @@ TfrmMain::TfrmMain(std::function<TFrame*(TfrmMain&)> welcome)
     qApp->installEventFilter(this);
 }
 
-TfrmMain::~TfrmMain() {
-    qApp->removeEventFilter(this);
-    // The check reads files only; the window waits for it rather than leave it reporting to nobody.
-    if (pictureCheck_.valid()) pictureCheck_.wait();
-}
+TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
 
 void TfrmMain::Start(std::vector<std::string> pictures) {
     checkedPictures_ = std::move(pictures);
@@ -98,15 +94,6 @@ void TfrmMain::Start(std::vector<std::string> pictures) {
 
 void TfrmMain::FinishStart() {
     const bool graphics = GraphicsFolderPresent();
-    // Decoding every picture takes a while: it runs beside the first screen's own work.
-    if (graphics && !checkedPictures_.empty()) {
-        pictureCheck_ = std::async(std::launch::async, [this, files = checkedPictures_] {
-            std::vector<std::string> unreadable = UnreadablePictures(files);
-            QMetaObject::invokeMethod(this, &TfrmMain::ReportPictures, Qt::QueuedConnection);
-            return unreadable;
-        });
-    }
-    startMessageOpen_ = true;
     if (!graphics) {
         // One message for everything the folder would hold; the screens stay silent about its files.
         ShowMessageBox(this, QMessageBox::Warning,
@@ -118,15 +105,13 @@ void TfrmMain::FinishStart() {
     }
     if (currentFrame_) currentFrame_->WindowPainted();
     imlMoney();
-    startMessageOpen_ = false;
-    ReportPictures();
+    // Reading the structure and header of every picture takes about a millisecond, after the first
+    // paint: done here, it needs no thread of its own.
+    if (graphics && !checkedPictures_.empty()) ReportPictures(UnreadablePictures(checkedPictures_));
+    picturesReported_ = true;
 }
 
-void TfrmMain::ReportPictures() {
-    if (startMessageOpen_ || picturesReported_ || !pictureCheck_.valid()) return;
-    if (pictureCheck_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
-    picturesReported_ = true;
-    const std::vector<std::string> unreadable = pictureCheck_.get();
+void TfrmMain::ReportPictures(const std::vector<std::string>& unreadable) {
     if (unreadable.empty()) return;
     QStringList files;
     for (const std::string& file : unreadable) files << QString::fromStdString(file);

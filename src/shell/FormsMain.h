@@ -15,7 +15,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -98,9 +97,8 @@ private:
     void HandleShowFrame(TFrame* frame);
     void LayOutFrame();
     void LoadMoney();
-    // Shows the pictures the start-up check found unreadable, once the check is done and no other
-    // start-up message is open.
-    void ReportPictures();
+    // Names the pictures the start-up check found missing or unreadable, in one message.
+    void ReportPictures(const std::vector<std::string>& unreadable);
     void EscapePressed();
 
     std::function<TFrame*(TfrmMain&)> welcome_;
@@ -110,8 +108,6 @@ private:
     TFrame* currentFrame_ = nullptr;
     std::vector<QImage> money_;
     std::vector<std::string> checkedPictures_;
-    std::future<std::vector<std::string>> pictureCheck_;
-    bool startMessageOpen_ = false;
     bool picturesReported_ = false;
     // The abort question: posted by Escape (and not yet open), or open.
     bool abortQuestionPosted_ = false;
