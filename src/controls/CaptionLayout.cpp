@@ -3,7 +3,6 @@
 #include "platform/Fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -34,9 +33,16 @@ struct TOutlineBold {
 TOutlineBold OutlineBold(const QFont& font) {
     const int pixels = font.pixelSize();
     if (pixels < OutlineGlyphPixels || font.weight() < QFont::DemiBold) return {};
-    // A face with a bold style of its own is bold already.
-    const QFontInfo info(font);
-    if (QFontDatabase::bold(info.family(), info.styleName())) return {};
+    // A family with a bold style of its own is drawn bold by Qt, and a family the database does not
+    // know is replaced by one that may have it. Asked of the database, not of a loaded face: loading
+    // the large face here would cost the start its time.
+    const QString family = font.family();
+    if (!QFontDatabase::hasFamily(family)) return {};
+    const QStringList styles = QFontDatabase::styles(family);
+    if (std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+            return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        }))
+        return {};
     return {static_cast<int>(std::lround(pixels * 0.075)),
             std::max(1, static_cast<int>(std::lround(pixels / 24.0)))};
 }
