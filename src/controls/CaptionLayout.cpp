@@ -37,9 +37,8 @@ TOutlineBold OutlineBold(const QFont& font) {
     // know is replaced by one that may have it. Asked of the database, not of a loaded face: loading
     // the large face here would cost the start its time.
     const QString family = font.family();
-    if (!QFontDatabase::hasFamily(family)) return {};
     const QStringList styles = QFontDatabase::styles(family);
-    if (std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+    if (styles.isEmpty() || std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
             return QFontDatabase::weight(family, style) >= QFont::DemiBold;
         }))
         return {};
